@@ -1,0 +1,48 @@
+# Shared settings and the one helper every subsystem folder uses.
+
+# Warnings and text encoding for our own code: sources are UTF-8, narrow
+# literals become Windows-1252 bytes as on a German Windows.
+add_library(velmora_options INTERFACE)
+target_compile_options(velmora_options INTERFACE
+    -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP1252)
+target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(WIN32)
+    target_compile_definitions(velmora_options INTERFACE
+        WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+endif()
+if(VELMORA_SANITIZE)
+    target_compile_options(velmora_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# velmora_library(<name> [DEPENDS libs...] [WIN_LIBS system-libs...])
+#
+# A subsystem folder holds portable sources (*.cpp) and, beside them, the
+# Win32 side (*_win.cpp). The portable part becomes <name>_core, built
+# everywhere; the Win32 part becomes <name>_win, built for Windows only.
+# The portable sources are also recorded so that the benchmark can build
+# them without sanitizers.
+function(velmora_library name)
+    cmake_parse_arguments(A "" "" "DEPENDS;WIN_DEPENDS;WIN_LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(core ${sources})
+    list(FILTER core EXCLUDE REGEX "_win\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "Entry_win\\.cpp$")
+    set(win ${sources})
+    list(FILTER win INCLUDE REGEX "_win\\.cpp$")
+
+    if(core)
+        add_library(${name}_core STATIC ${core})
+        target_link_libraries(${name}_core PUBLIC velmora_options ${A_DEPENDS})
+        set_property(GLOBAL APPEND PROPERTY VELMORA_CORE_SOURCES ${core})
+    else()
+        add_library(${name}_core INTERFACE)
+        target_link_libraries(${name}_core INTERFACE velmora_options ${A_DEPENDS})
+    endif()
+
+    if(WIN32 AND win)
+        add_library(${name}_win STATIC ${win})
+        target_link_libraries(${name}_win PUBLIC ${name}_core ${A_WIN_DEPENDS} ${A_WIN_LIBS})
+    endif()
+endfunction()

@@ -1,0 +1,174 @@
+#include "ui/app/Application_win.h"
+
+#include <shellapi.h>
+
+#include <stdexcept>
+
+namespace velmora {
+
+namespace {
+
+const char kAppWindowClass[] = "TVelmoraApplication";
+
+LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool IsOwnTopLevel(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid == GetCurrentProcessId() && IsWindowVisible(window);
+}
+
+}  // namespace
+
+TApplication& Application() {
+    static TApplication app;
+    return app;
+}
+
+TApplication::~TApplication() {
+    if (handle_) DestroyWindow(handle_);
+}
+
+void TApplication::Initialize(HINSTANCE instance) {
+    if (handle_) return;
+    instance_ = instance;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = AppWindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kAppWindowClass;
+    RegisterClassA(&wc);
+    // Never shown: it only owns message boxes and is the shell's owner.
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kAppWindowClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
+                              nullptr, nullptr, instance, nullptr);
+    if (!handle_) throw std::runtime_error("Das Anwendungsfenster konnte nicht erstellt werden.");
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (handle_) SetWindowTextA(handle_, title_.c_str());
+}
+
+void TApplication::SetMainWindow(HWND window, HACCEL accelerators) {
+    mainWindow_ = window;
+    accelerators_ = accelerators;
+}
+
+bool TApplication::TranslateForMainWindow(MSG& msg) {
+    // Shortcuts belong to the main window; they must not fire while a
+    // dialog of ours or a message box is the active window.
+    if (!mainWindow_ || !accelerators_) return false;
+    if (msg.hwnd != mainWindow_ && !IsChild(mainWindow_, msg.hwnd)) return false;
+    return TranslateAcceleratorA(mainWindow_, accelerators_, &msg) != 0;
+}
+
+void TApplication::Dispatch(MSG& msg) {
+    if (TranslateForMainWindow(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+int TApplication::Run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit request for the main loop.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+void TApplication::RunModal(HWND dialog, const bool& done) {
+    TaskWindowsDisabled disabled(dialog);
+    MSG msg;
+    while (!done) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
+            break;
+        }
+        if (IsDialogMessageA(dialog, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void TApplication::Minimize() {
+    // Every visible window of ours goes to the taskbar; owned windows are
+    // hidden with their owner by the system.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            if (IsOwnTopLevel(window) && !GetWindow(window, GW_OWNER)) ShowWindow(window, SW_MINIMIZE);
+            return TRUE;
+        },
+        0);
+}
+
+void TApplication::HandleException(std::exception_ptr error) noexcept {
+    std::string text = "Unbekannter Fehler.";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = e.what();
+    } catch (...) {
+    }
+    try {
+        boxes_->Show(text, title_, BoxKind::Error);
+    } catch (...) {
+        MessageBoxA(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+}
+
+BoxAnswer TApplication::WinMessageBoxes::Show(const std::string& text, const std::string& caption,
+                                              BoxKind kind) {
+    UINT flags = kind == BoxKind::Confirm ? MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 : MB_OK | MB_ICONERROR;
+    TaskWindowsDisabled disabled;
+    int answer = MessageBoxA(app_.Handle(), text.c_str(), caption.c_str(), flags);
+    switch (answer) {
+    case IDYES: return BoxAnswer::Yes;
+    case IDNO: return BoxAnswer::No;
+    default: return kind == BoxKind::Confirm ? BoxAnswer::No : BoxAnswer::Ok;
+    }
+}
+
+std::uintptr_t TApplication::WinShell::Open(const std::string& file, const std::string& parameters) {
+    HINSTANCE result = ShellExecuteA(app_.Handle(), "open", file.c_str(),
+                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<std::uintptr_t>(result);
+}
+
+TaskWindowsDisabled::TaskWindowsDisabled(HWND except) {
+    struct Context {
+        HWND except;
+        std::vector<HWND>* list;
+    } context{except, &disabled_};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* c = reinterpret_cast<Context*>(param);
+            if (window != c->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+                c->list->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&context));
+    for (HWND window : disabled_) EnableWindow(window, FALSE);
+}
+
+TaskWindowsDisabled::~TaskWindowsDisabled() {
+    for (HWND window : disabled_) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+}
+
+}  // namespace velmora

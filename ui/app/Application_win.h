@@ -1,0 +1,118 @@
+// The application object: one per program. Holds the title, owns the hidden
+// top-level window that owns every message box and is the shell's owner
+// window, runs the message loop and catches what escapes event handlers.
+#pragma once
+
+#include "ui/app/Dialogs.h"
+#include "ui/app/Handles_win.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class TApplication {
+public:
+    TApplication() = default;
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+    ~TApplication();
+
+    void Initialize(HINSTANCE instance);
+    HINSTANCE Instance() const { return instance_; }
+    // The hidden owner window of message boxes and shell hand-offs.
+    HWND Handle() const { return handle_; }
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+
+    // The window whose closing ends the program and whose accelerators the
+    // message loop translates.
+    void SetMainWindow(HWND window, HACCEL accelerators);
+    HWND MainWindow() const { return mainWindow_; }
+
+    // Runs the message loop until WM_QUIT; returns its exit code.
+    int Run();
+    // Dispatches every message already waiting, then returns.
+    void ProcessMessages();
+    // Runs a modal loop for `dialog` until `done` becomes true; the other
+    // windows of the application are disabled meanwhile.
+    void RunModal(HWND dialog, const bool& done);
+    // Minimises the application: every visible top-level window of it goes
+    // to the taskbar.
+    void Minimize();
+
+    // The default exception handler: shows the message in a modal error
+    // box, after which the message loop goes on.
+    void HandleException(std::exception_ptr error) noexcept;
+
+    IMessageBoxes& MessageBoxes() { return *boxes_; }
+    IShell& Shell() { return *shell_; }
+    // Tests replace the boxes and the shell with scripted ones.
+    void SetMessageBoxes(IMessageBoxes* boxes) { boxes_ = boxes ? boxes : &defaultBoxes_; }
+    void SetShell(IShell* shell) { shell_ = shell ? shell : &defaultShell_; }
+
+private:
+    class WinMessageBoxes : public IMessageBoxes {
+    public:
+        explicit WinMessageBoxes(TApplication& app) : app_(app) {}
+        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
+
+    private:
+        TApplication& app_;
+    };
+    class WinShell : public IShell {
+    public:
+        explicit WinShell(TApplication& app) : app_(app) {}
+        std::uintptr_t Open(const std::string& file, const std::string& parameters) override;
+
+    private:
+        TApplication& app_;
+    };
+
+    bool TranslateForMainWindow(MSG& msg);
+    void Dispatch(MSG& msg);
+
+    HINSTANCE instance_ = nullptr;
+    HWND handle_ = nullptr;
+    HWND mainWindow_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    std::string title_;
+    WinMessageBoxes defaultBoxes_{*this};
+    WinShell defaultShell_{*this};
+    IMessageBoxes* boxes_ = &defaultBoxes_;
+    IShell* shell_ = &defaultShell_;
+};
+
+// The program's one application object.
+TApplication& Application();
+
+// Runs `handler` and hands any exception to the application's default
+// exception handler, so that no exception crosses a Win32 frame.
+template <typename F>
+auto Guarded(F&& handler) noexcept -> decltype(handler()) {
+    try {
+        return handler();
+    } catch (...) {
+        Application().HandleException(std::current_exception());
+        return decltype(handler())();
+    }
+}
+
+// Disables the application's enabled top-level windows for the lifetime of
+// the object (a modal box or dialog is showing) and enables them again.
+class TaskWindowsDisabled {
+public:
+    explicit TaskWindowsDisabled(HWND except = nullptr);
+    ~TaskWindowsDisabled();
+    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
+    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
+
+private:
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace velmora

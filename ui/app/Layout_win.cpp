@@ -1,0 +1,65 @@
+#include "ui/app/Layout_win.h"
+
+#include <cstring>
+
+namespace velmora {
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold, bool underline) {
+    LOGFONTA lf{};
+    lf.lfHeight = -Scale(pixels, dpi);
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = underline ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectA(&lf));
+}
+
+FontHandle MakeWindowFont(int dpi) {
+    LOGFONTA lf{};
+    lf.lfHeight = -MulDiv(8, dpi, 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    strncpy(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectA(&lf));
+}
+
+HWND CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
+    HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style | WS_CHILD,
+                                   Scale(spec.x, dpi), Scale(spec.y, dpi), Scale(spec.width, dpi),
+                                   Scale(spec.height, dpi), parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void AnchorLayout::Add(HWND control, unsigned anchors) {
+    HWND parent = GetParent(control);
+    RECT client{}, rect{};
+    GetClientRect(parent, &client);
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    items_.push_back({control, anchors, rect, {client.right, client.bottom}});
+}
+
+void AnchorLayout::ParentResized(HWND parent) {
+    RECT client{};
+    GetClientRect(parent, &client);
+    for (const Item& item : items_) {
+        if (GetParent(item.control) != parent || item.anchors == kAnchorLeftTop) continue;
+        int dx = item.anchors & kAnchorRight ? client.right - item.parentSize.cx : 0;
+        int dy = item.anchors & kAnchorBottom ? client.bottom - item.parentSize.cy : 0;
+        SetWindowPos(item.control, nullptr, item.start.left + dx, item.start.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+}  // namespace velmora

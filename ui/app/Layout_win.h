@@ -1,0 +1,57 @@
+// Windows built from pixel tables given at 96 DPI and scaled to the screen.
+#pragma once
+
+#include "ui/app/Handles_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace velmora {
+
+enum Anchor : unsigned {
+    kAnchorLeftTop = 0,
+    kAnchorRight = 1,   // keeps its distance to the parent's right edge
+    kAnchorBottom = 2,  // keeps its distance to the parent's bottom edge
+};
+
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* caption;
+    int x, y, width, height;  // at 96 DPI, in the parent's client area
+    DWORD style;
+    DWORD exStyle = 0;
+    unsigned anchors = kAnchorLeftTop;
+};
+
+// The screen's logical DPI (the program is DPI aware, so this is the real one).
+int ScreenDpi();
+inline int Scale(int value, int dpi) { return MulDiv(value, dpi, 96); }
+
+// A font of the given face whose character height is `pixels` at 96 DPI.
+FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
+// "MS Sans Serif", 8 point: the program's window font.
+FontHandle MakeWindowFont(int dpi);
+
+// Creates one control from its table row, scaled to `dpi`, with `font`.
+HWND CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font);
+
+// Keeps anchored controls at their distance to the right and bottom edges
+// of their parent when it is resized.
+class AnchorLayout {
+public:
+    void Add(HWND control, unsigned anchors);
+    void ParentResized(HWND parent);
+
+private:
+    struct Item {
+        HWND control;
+        unsigned anchors;
+        RECT start;       // position at registration, parent client coordinates
+        SIZE parentSize;  // parent client size at registration
+    };
+    std::vector<Item> items_;
+};
+
+}  // namespace velmora

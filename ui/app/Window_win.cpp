@@ -1,0 +1,70 @@
+#include "ui/app/Window_win.h"
+
+#include "ui/app/Application_win.h"
+
+#include <stdexcept>
+
+namespace velmora {
+
+Window::~Window() {
+    if (handle_) {
+        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
+}
+
+void Window::CreateHandle(const char* className, const char* caption, DWORD style, DWORD exStyle, int x, int y,
+                          int width, int height, HWND owner, HMENU menu, HICON icon) {
+    HINSTANCE instance = Application().Instance() ? Application().Instance() : GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    if (!GetClassInfoExA(instance, className, &wc)) {
+        wc = WNDCLASSEXA{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.hIcon = icon;
+        wc.lpszClassName = className;
+        if (!RegisterClassExA(&wc)) throw std::runtime_error("Die Fensterklasse konnte nicht registriert werden.");
+    }
+    if (!CreateWindowExA(exStyle, className, caption, style, x, y, width, height, owner, menu, instance, this)) {
+        throw std::runtime_error("Das Fenster konnte nicht erstellt werden.");
+    }
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->handle_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        self->handle_ = nullptr;
+        return result;
+    }
+    try {
+        return self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        Application().HandleException(std::current_exception());
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace velmora
