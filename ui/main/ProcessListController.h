@@ -1,0 +1,88 @@
+// The process page's logic: reconciling the rows with the process table,
+// their ordering, and the commands that end processes and set priorities.
+// The main window turns messages into these calls and the returned states
+// into controls; nothing here knows about windows.
+#pragma once
+
+#include "process/SystemExt.h"
+#include "ui/app/Dialogs.h"
+#include "ui/main/ProcessRows.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+// Captions and enabled states of the process commands for a selection.
+struct ProcessCommandState {
+    bool buttonEnabled = false;                // FinalizeProcessBtn
+    std::optional<std::string> buttonCaption;  // nullopt: keep the caption
+    std::string menuCaption;                   // ProcessFinalizeItem, FileFinalizeProcessItem
+    bool menuEnabled = false;
+    bool priorityEnabled = false;  // FilePriorityItem, ProcessSetPriorityItem
+};
+
+// Radio marks of a priority submenu when it opens.
+struct PriorityMarks {
+    bool change = false;  // false: leave all six marks as they are
+    std::optional<std::uint32_t> checkedClass;  // tag of the item to check, after clearing all six
+};
+
+class TProcessListController {
+public:
+    TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes);
+    TProcessListController(const TProcessListController&) = delete;
+    TProcessListController& operator=(const TProcessListController&) = delete;
+
+    // Refresh (ProcessListRefresh.cpp)
+    void UpdateProcessList();
+    bool Refreshing() const { return refreshing_; }
+
+    // Ordering (ProcessListSorting.cpp)
+    void ResetSort();
+    int SortColumn() const { return sortColumn_; }
+    bool SortAscending() const { return sortAscending_; }
+    int ProcessViewCompare(const RowRef& a, const RowRef& b) const;
+    // True when the rows were sorted now and a row is selected: the window
+    // then scrolls the first selected row near the top.
+    bool ProcessViewColumnClick(const std::string& columnCaption);
+
+    // Commands (ProcessCommands.cpp)
+    void FinalizeProcessBtnClick();
+    ProcessCommandState ProcessViewChange() const;
+    static ProcessCommandState SetProcessCommandsEnabled(bool enabled);
+    PriorityMarks ProcessMenuPopup() const;
+    PriorityMarks FilePriorityItemClick() const { return ProcessMenuPopup(); }
+    void SetPriorityItemClick(std::uint32_t tag);
+
+private:
+    // Sets a flag for the lifetime of the scope, clearing it on every way out.
+    class FlagScope {
+    public:
+        explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+        ~FlagScope() { flag_ = false; }
+        FlagScope(const FlagScope&) = delete;
+        FlagScope& operator=(const FlagScope&) = delete;
+
+    private:
+        bool& flag_;
+    };
+
+    void FinalizeOne(int row);
+    void FinalizeSeveral(const std::vector<int>& selected);
+    // Sorts until no further sort was requested meanwhile. Runs with
+    // refreshing_ set, so no refresh can change the rows under the sort.
+    void SortRows();
+
+    ISystem& system_;
+    IProcessRows& rows_;
+    IMessageBoxes& boxes_;
+
+    bool refreshing_ = false;
+    bool sortPending_ = false;  // a header click arrived during a refresh
+    int sortColumn_ = kColumnPid;
+    bool sortAscending_ = true;
+};
+
+}  // namespace velmora

@@ -1,0 +1,103 @@
+#include "ui/main/ProcessListController.h"
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+RowTexts TextsOf(const TProcess& record) {
+    return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads),
+            record.Priority};
+}
+
+// Opens the view's update bracket at the first change only, so a refresh
+// that changes nothing never makes the view repaint.
+class UpdateBracket {
+public:
+    explicit UpdateBracket(IProcessRows& rows) : rows_(rows) {}
+    ~UpdateBracket() {
+        if (open_) rows_.EndUpdate();
+    }
+    UpdateBracket(const UpdateBracket&) = delete;
+    UpdateBracket& operator=(const UpdateBracket&) = delete;
+
+    void Open() {
+        if (open_) return;
+        rows_.BeginUpdate();
+        open_ = true;
+    }
+
+private:
+    IProcessRows& rows_;
+    bool open_ = false;
+};
+
+}  // namespace
+
+TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows,
+                                               IMessageBoxes& boxes)
+    : system_(system), rows_(rows), boxes_(boxes) {}
+
+// Reconciles the rows with one snapshot: texts that differ are rewritten,
+// new processes appended, rows of vanished processes removed. Rows are found
+// through an identifier index, so the cost is linear in rows plus records,
+// and no window messages are processed, so only our own calls change the
+// rows meanwhile. A header click during the refresh only records its sort,
+// done here at the end. An exception leaves the rows as far as they got,
+// clears Refreshing and skips the sort (a deferred one stays pending).
+void TProcessListController::UpdateProcessList() {
+    if (refreshing_) return;
+    const TProcessList list(system_);
+    FlagScope busy(refreshing_);
+    UpdateBracket update(rows_);
+    bool changed = false;
+
+    // Identifier -> row; the first row wins, so a duplicate row is dropped
+    // below and every process ends up with exactly one row.
+    const int rowCount = rows_.Count();
+    std::unordered_map<std::uint32_t, int> rowOf;
+    rowOf.reserve(static_cast<std::size_t>(rowCount + list.Count()));
+    for (int row = 0; row < rowCount; ++row) rowOf.emplace(rows_.Record(row).ProcessID, row);
+    std::vector<bool> keep(static_cast<std::size_t>(rowCount), false);
+
+    for (int i = 0; i < list.Count(); ++i) {
+        const TProcess& record = list.Items(i);
+        const RowTexts texts = TextsOf(record);
+        const auto found = rowOf.find(record.ProcessID);
+        if (found == rowOf.end()) {
+            update.Open();
+            const int row = static_cast<int>(keep.size());
+            rows_.Append(texts, TProcess::CreateCopy(record));
+            rowOf.emplace(record.ProcessID, row);
+            keep.push_back(true);
+            changed = true;
+            continue;
+        }
+        const int row = found->second;
+        keep[static_cast<std::size_t>(row)] = true;
+        for (int column = 0; column < kColumnCount; ++column) {
+            if (rows_.Text(row, column) == texts[column]) continue;
+            update.Open();
+            rows_.SetText(row, column, texts[column]);
+            changed = true;
+        }
+    }
+
+    // From the back, so the indices still to visit stay valid.
+    for (int row = static_cast<int>(keep.size()) - 1; row >= 0; --row) {
+        if (keep[static_cast<std::size_t>(row)]) continue;
+        update.Open();
+        rows_.Remove(row);
+        changed = true;
+    }
+
+    if (changed || sortPending_) {
+        update.Open();
+        SortRows();
+    }
+}
+
+}  // namespace velmora
