@@ -198,6 +198,7 @@ bool FakeSystem::CloseHandle(SysHandle handle) {
         lastError = kErrorInvalidHandle;
         return false;
     }
+    if (closeClearsError) lastError = 0;
     return true;
 }
 

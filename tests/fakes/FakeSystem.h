@@ -55,6 +55,9 @@ public:
     bool snapshotFails = false;  // CreateProcessSnapshot returns kInvalidHandle
     std::uint32_t snapshotError = 5;
     bool unbound = false;        // ToolHelp missing: snapshot 0, no enumeration
+    // A successful CloseHandle sets the last error to 0, as a system call may:
+    // proves that callers read a failure's code from before the close.
+    bool closeClearsError = false;
 
     int snapshotCalls = 0;   // every CreateProcessSnapshot call
     int snapshotsTaken = 0;  // snapshots actually handed out
