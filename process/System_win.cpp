@@ -1,0 +1,127 @@
+// ISystem on kernel32. ToolHelp is looked up by name in the kernel32 that is
+// already loaded, so nothing is loaded or freed here; everything else is a
+// direct call.
+#include "process/WindowsSystem.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+
+namespace velmora {
+
+namespace {
+
+// The program is an ANSI program: the structure and functions without the W.
+using RawEntry = tagPROCESSENTRY32;
+
+#ifndef _WIN64
+static_assert(sizeof(RawEntry) == 296, "PROCESSENTRY32 of the 32-bit layout");
+#endif
+
+using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD flags, DWORD processId);
+using EnumerateFn = BOOL(WINAPI*)(HANDLE snapshot, RawEntry* entry);
+
+HANDLE ToHandle(SysHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+SysHandle FromHandle(HANDLE handle) { return reinterpret_cast<SysHandle>(handle); }
+
+// GetProcAddress hands out a generic function pointer; going through
+// void(*)() tells the compiler the cast to the real type is intended.
+template <typename Fn>
+Fn Lookup(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+class ToolHelp {
+public:
+    // Until kernel32 is found every call tries again; once found, the three
+    // addresses are fetched once and kept (any of them may be missing).
+    void Bind() {
+        if (found_) return;
+        HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+        if (!kernel32) return;
+        create_ = Lookup<CreateSnapshotFn>(kernel32, "CreateToolhelp32Snapshot");
+        first_ = Lookup<EnumerateFn>(kernel32, "Process32First");
+        next_ = Lookup<EnumerateFn>(kernel32, "Process32Next");
+        found_ = true;
+    }
+
+    // 0 rather than INVALID_HANDLE_VALUE when ToolHelp is not bound, so the
+    // caller's list stays empty and closing the result is a no-op.
+    SysHandle CreateSnapshot() {
+        Bind();
+        if (!create_) return kNullHandle;
+        return FromHandle(create_(TH32CS_SNAPPROCESS, 0));
+    }
+
+    bool Enumerate(bool first, SysHandle snapshot, ProcessEntry& entry) {
+        Bind();
+        EnumerateFn fn = first ? first_ : next_;
+        if (!create_ || !fn) return false;
+        RawEntry raw;
+        std::memset(&raw, 0, sizeof raw);
+        raw.dwSize = sizeof raw;
+        if (!fn(ToHandle(snapshot), &raw)) return false;
+        Fill(raw, entry);
+        return true;
+    }
+
+private:
+    static void Fill(const RawEntry& raw, ProcessEntry& entry) {
+        entry.processId = raw.th32ProcessID;
+        entry.threads = static_cast<std::int32_t>(raw.cntThreads);
+        entry.basePriority = static_cast<std::int32_t>(raw.pcPriClassBase);
+        // Up to the first NUL, at most the buffer's 260 characters.
+        static_assert(sizeof entry.exeFile == sizeof raw.szExeFile, "both MAX_PATH");
+        const void* nul = std::memchr(raw.szExeFile, '\0', sizeof raw.szExeFile);
+        const std::size_t length =
+            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - raw.szExeFile)
+                : sizeof raw.szExeFile;
+        std::memset(entry.exeFile, 0, sizeof entry.exeFile);
+        std::memcpy(entry.exeFile, raw.szExeFile, length);
+    }
+
+    bool found_ = false;
+    CreateSnapshotFn create_ = nullptr;
+    EnumerateFn first_ = nullptr;
+    EnumerateFn next_ = nullptr;
+};
+
+class WindowsSystemImpl final : public ISystem {
+public:
+    SysHandle CreateProcessSnapshot() override { return toolHelp_.CreateSnapshot(); }
+    bool FirstProcess(SysHandle snapshot, ProcessEntry& entry) override {
+        return toolHelp_.Enumerate(true, snapshot, entry);
+    }
+    bool NextProcess(SysHandle snapshot, ProcessEntry& entry) override {
+        return toolHelp_.Enumerate(false, snapshot, entry);
+    }
+
+    SysHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override {
+        return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
+    }
+    bool TerminateProcess(SysHandle process, std::uint32_t exitCode) override {
+        return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
+    }
+    bool SetPriorityClass(SysHandle process, std::uint32_t priorityClass) override {
+        return ::SetPriorityClass(ToHandle(process), priorityClass) != FALSE;
+    }
+    bool CloseHandle(SysHandle handle) override {
+        return ::CloseHandle(ToHandle(handle)) != FALSE;
+    }
+
+    std::uint32_t GetLastError() override { return ::GetLastError(); }
+    void SetLastError(std::uint32_t code) override { ::SetLastError(code); }
+
+private:
+    ToolHelp toolHelp_;
+};
+
+}  // namespace
+
+ISystem& WindowsSystem() {
+    static WindowsSystemImpl system;
+    return system;
+}
+
+}  // namespace velmora
