@@ -1,0 +1,21 @@
+// Splitting the run dialog's command line into the file and the parameters
+// handed to the shell.
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+struct ShellCommand {
+    std::string file;
+    std::string parameters;
+};
+
+// Splits a typed command line; see the definition for the exact rule.
+// Never reads outside the text, whatever it holds.
+ShellCommand SplitCommandLine(const std::string& text);
+
+// Removes leading and trailing bytes up to and including the blank (0..32).
+std::string TrimBlanks(const std::string& text);
+
+}  // namespace velmora
