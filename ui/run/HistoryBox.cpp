@@ -1,0 +1,74 @@
+#include "ui/run/HistoryBox.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+int Length(const std::string& text) {
+    return static_cast<int>(text.size());
+}
+
+// The selection alone, clamped to the text; a reversed range is ordered.
+void ClampSelection(EditState& box) {
+    const int length = Length(box.text);
+    box.selStart = std::clamp(box.selStart, 0, length);
+    box.selEnd = std::clamp(box.selEnd, 0, length);
+    if (box.selStart > box.selEnd) std::swap(box.selStart, box.selEnd);
+}
+
+}  // namespace
+
+EditState Normalized(const TCommandHistory& history, EditState box) {
+    ClampSelection(box);
+    if (box.currentIndex < 0 || box.currentIndex >= history.Count()) box.currentIndex = -1;
+    return box;
+}
+
+// Only a caret at the end completes: the appended rest would otherwise land
+// in the middle of what the user is editing. An empty text would match every
+// entry, so it completes nothing either.
+EditState Complete(const TCommandHistory& history, EditState afterTyping) {
+    EditState box = Normalized(history, std::move(afterTyping));
+    const int typedLength = Length(box.text);
+    if (typedLength == 0 || box.selStart != typedLength || box.selEnd != typedLength) return box;
+
+    const int found = history.FindPrefix(box.text);
+    if (found < 0) return box;
+
+    box.text += history.Entry(found).substr(box.text.size());
+    box.selStart = typedLength;
+    box.selEnd = Length(box.text);
+    box.currentIndex = found;
+    return box;
+}
+
+EditState Backspace(EditState box) {
+    ClampSelection(box);
+    if (box.selStart < box.selEnd) {
+        box.text.erase(static_cast<std::size_t>(box.selStart),
+                       static_cast<std::size_t>(box.selEnd - box.selStart));
+    } else if (box.selStart > 0) {
+        --box.selStart;
+        box.text.erase(static_cast<std::size_t>(box.selStart), 1);
+    }
+    box.selEnd = box.selStart;
+    box.currentIndex = -1;
+    return box;
+}
+
+EditState Remember(TCommandHistory& history, EditState box) {
+    box = Normalized(history, std::move(box));
+    const int entry = history.Add(box.text);
+    if (entry == box.currentIndex) return box;
+
+    box.currentIndex = entry;
+    box.text = history.Entry(entry);
+    box.selStart = 0;
+    box.selEnd = Length(box.text);
+    return box;
+}
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+// The input box of the run dialog as a value: its text, the selected range
+// of its edit field and the current entry of its drop-down list. The window
+// layer reads the box into an EditState, calls one of these functions and
+// writes the result back: current entry first (selecting an entry replaces
+// the edit text), then the text, then the selection. Any text change is
+// followed by OkEnabled (ExecuteModel.h), since no change notification
+// comes for text set by the program.
+#pragma once
+
+#include "ui/run/CommandHistory.h"
+
+#include <string>
+
+namespace velmora {
+
+struct EditState {
+    std::string text;
+    int selStart = 0;     // byte offsets into text; caret = selEnd when empty
+    int selEnd = 0;
+    int currentIndex = -1;  // current history entry, -1 for none
+};
+
+// The state clamped to what a box can hold: 0 <= selStart <= selEnd <=
+// text length, currentIndex within the history or -1.
+EditState Normalized(const TCommandHistory& history, EditState box);
+
+// Completion after a keystroke other than Backspace or Delete: when the caret
+// stands at the end of a non-empty text and a history entry begins with that
+// text, the rest of the entry is appended and selected and the entry becomes
+// current. The typed characters keep their letter case.
+EditState Complete(const TCommandHistory& history, EditState afterTyping);
+
+// Deletes the selected text, or the byte before the caret when nothing is
+// selected, and clears the current entry.
+EditState Backspace(EditState box);
+
+// Adds the box's text to the history unless an equal entry exists and makes
+// that entry current. Only when this changes the current entry does the box
+// show the entry's own text (with its letter case), wholly selected.
+EditState Remember(TCommandHistory& history, EditState box);
+
+}  // namespace velmora
