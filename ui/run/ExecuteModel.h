@@ -1,0 +1,54 @@
+// The run dialog's behaviour without its window: what OK, Durchsuchen... and
+// leaving the input box do to the history, the shell and the message boxes,
+// and what the window has to do afterwards.
+#pragma once
+
+#include "ui/app/Dialogs.h"
+#include "ui/run/CommandHistory.h"
+#include "ui/run/HistoryBox.h"
+
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+// "OK" is enabled exactly when the input box holds text (edtChange,
+// FormShow, bbrClick).
+bool OkEnabled(const std::string& text);
+
+enum class AfterExecute {
+    Close,                // the shell accepted the command line
+    CloseAndMinimize,     // ... and the application goes to the taskbar
+    StayOpen,             // a failure was shown; focus the box, its text selected
+};
+
+struct ExecuteResult {
+    AfterExecute after = AfterExecute::StayOpen;
+    EditState box;  // the input box after remembering its text
+};
+
+class TExecuteModel {
+public:
+    TExecuteModel(IShell& shell, IMessageBoxes& boxes) : shell_(shell), boxes_(boxes) {}
+
+    TCommandHistory& History() { return history_; }
+    const TCommandHistory& History() const { return history_; }
+
+    // OK or Enter: remember the text, hand it to the shell split into file and
+    // parameters, and explain a failure in an error box captioned with it.
+    ExecuteResult bokClick(const EditState& box, bool minimizeAfterExecuting);
+
+    // After the file-open dialog: a chosen file's full path replaces the text
+    // and is remembered; without one the box stays as it was.
+    EditState bbrClick(const EditState& box, const std::optional<std::string>& chosenPath);
+
+    // The box lost the focus: a non-empty text is remembered.
+    EditState edtExit(const EditState& box);
+
+private:
+    IShell& shell_;
+    IMessageBoxes& boxes_;
+    TCommandHistory history_;
+};
+
+}  // namespace velmora
