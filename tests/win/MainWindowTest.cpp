@@ -1,0 +1,165 @@
+// The main window under Wine: start-up state, layout at 96 DPI, the live
+// process list, update speeds and page switching.
+#include "WinTestSupport.h"
+
+#include "process/WindowsSystem.h"
+#include "ui/main/Unit1_win.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using wintest::ChildProcess;
+using wintest::PumpUntil;
+using wintest::RectInParent;
+
+std::string ItemText(HWND view, int row, int column) {
+    char text[300] = {};
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+int RowOfPid(HWND view, DWORD pid) {
+    int count = ListView_GetItemCount(view);
+    for (int row = 0; row < count; ++row) {
+        if (ItemText(view, row, 1) == std::to_string(pid)) return row;
+    }
+    return -1;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>(WindowsSystem());
+        form->QuitOnDestroy = false;
+        form->Create();
+        view = form->Control(TForm1::kProcessViewId);
+    }
+    void TearDown() override { form.reset(); }
+
+    std::unique_ptr<TForm1> form;
+    HWND view = nullptr;
+};
+
+TEST_F(MainWindowTest, StartsOnProcessPageWithListSortedByPidAscending) {
+    EXPECT_EQ(wintest::WindowText(form->Handle()), "Velmora");
+    EXPECT_EQ(TabCtrl_GetCurSel(form->PageControl()), 1);
+    EXPECT_TRUE(IsWindowVisible(view));
+    int count = ListView_GetItemCount(view);
+    ASSERT_GT(count, 2);
+    long previous = -1;
+    for (int row = 0; row < count; ++row) {
+        long pid = std::stol(ItemText(view, row, 1));
+        EXPECT_LT(previous, pid) << "row " << row;
+        previous = pid;
+        EXPECT_FALSE(ItemText(view, row, 0).empty());
+        EXPECT_FALSE(ItemText(view, row, 3).empty());
+    }
+    EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(form->Menu().Checked(kOptionsMinimizeAfterExecutingItem));
+    EXPECT_TRUE(form->Menu().Checked(kViewUpdateTimeNormalItem));
+    EXPECT_EQ(form->UpdatePeriod(), 1000);
+}
+
+TEST_F(MainWindowTest, LayoutAt96DpiMatchesTheDesign) {
+    RECT outer{};
+    GetWindowRect(form->Handle(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 463);
+    EXPECT_EQ(outer.bottom - outer.top, 519);
+    struct Expected {
+        int id;
+        RECT rect;
+    } expected[] = {
+        {TForm1::kTaskViewId, {10, 10, 427, 396}},          {TForm1::kExecuteBtnId, {168, 403, 251, 428}},
+        {TForm1::kBringToFrontBtnId, {256, 403, 339, 428}}, {TForm1::kFinalizeTaskBtnId, {344, 403, 427, 428}},
+        {TForm1::kProcessViewId, {10, 10, 427, 396}},       {TForm1::kFinalizeProcessBtnId, {320, 403, 427, 428}},
+    };
+    for (const Expected& e : expected) {
+        RECT r = RectInParent(form->Control(e.id));
+        EXPECT_EQ(r.left, e.rect.left) << e.id;
+        EXPECT_EQ(r.top, e.rect.top) << e.id;
+        EXPECT_EQ(r.right, e.rect.right) << e.id;
+        EXPECT_EQ(r.bottom, e.rect.bottom) << e.id;
+    }
+    EXPECT_EQ(ListView_GetColumnWidth(view, 0), 197);
+    EXPECT_EQ(ListView_GetColumnWidth(view, 3), 75);
+    EXPECT_TRUE(IsWindowEnabled(form->Control(TForm1::kFinalizeProcessBtnId)));
+    EXPECT_FALSE(IsWindowEnabled(form->Control(TForm1::kBringToFrontBtnId)));
+}
+
+TEST_F(MainWindowTest, EnlargingMovesButtonsWithThePageCornerWhileListsKeepTheirSize) {
+    RECT before = RectInParent(form->Control(TForm1::kFinalizeProcessBtnId));
+    RECT outer{};
+    GetWindowRect(form->Handle(), &outer);
+    SetWindowPos(form->Handle(), nullptr, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top + 30,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT after = RectInParent(form->Control(TForm1::kFinalizeProcessBtnId));
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 30);
+    RECT list = RectInParent(view);
+    EXPECT_EQ(list.right - list.left, 417);
+    EXPECT_EQ(list.bottom - list.top, 386);
+}
+
+TEST_F(MainWindowTest, ChildGetsARowWithinOneRefreshAndLosesItAfterExit) {
+    auto child = std::make_unique<ChildProcess>();
+    DWORD pid = child->Pid();
+    ASSERT_TRUE(PumpUntil([&] { return RowOfPid(view, pid) >= 0; }, 2500));
+    int row = RowOfPid(view, pid);
+    EXPECT_EQ(ItemText(view, row, 0), VELMORA_TEST_CHILD);
+    child.reset();
+    EXPECT_TRUE(PumpUntil([&] { return RowOfPid(view, pid) < 0; }, 2500));
+}
+
+TEST_F(MainWindowTest, StoppedSpeedHaltsTimerRefreshesButF5StillRefreshes) {
+    SendMessageA(form->Handle(), WM_COMMAND, kViewUpdateTimeStoppedItem, 0);
+    EXPECT_TRUE(form->Menu().Checked(kViewUpdateTimeStoppedItem));
+    EXPECT_FALSE(form->Menu().Checked(kViewUpdateTimeNormalItem));
+    ChildProcess child;
+    wintest::Pump(1500);
+    EXPECT_LT(RowOfPid(view, child.Pid()), 0);
+    SetFocus(view);
+    PostMessageA(view, WM_KEYDOWN, VK_F5, 0);
+    wintest::Pump(50);
+    EXPECT_GE(RowOfPid(view, child.Pid()), 0);
+}
+
+TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefreshes) {
+    TabCtrl_SetCurSel(form->PageControl(), 0);
+    NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    EXPECT_FALSE(form->Menu().Visible(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->Menu().Visible(kFilePriorityItem));
+    EXPECT_TRUE(form->Menu().Visible(kFileFinalizeTaskItem));
+    EXPECT_FALSE(form->Menu().Enabled(kFileFinalizeTaskItem));
+    EXPECT_TRUE(form->Menu().Visible(kFileBringToFrontItem));
+    HMENU file = form->Menu().Popup(kFileMenu);
+    EXPECT_EQ(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+
+    ChildProcess child;
+    wintest::Pump(1500);  // timer ticks do nothing on this page
+    EXPECT_LT(RowOfPid(view, child.Pid()), 0);
+
+    TabCtrl_SetCurSel(form->PageControl(), 1);
+    SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    EXPECT_GE(RowOfPid(view, child.Pid()), 0);
+    EXPECT_TRUE(form->Menu().Visible(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->Menu().Visible(kFileFinalizeTaskItem));
+    EXPECT_NE(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+}  // namespace
+}  // namespace velmora

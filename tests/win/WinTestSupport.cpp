@@ -1,0 +1,66 @@
+#include "WinTestSupport.h"
+
+#include "ui/app/Application_win.h"
+
+#include <stdexcept>
+
+namespace velmora::wintest {
+
+ChildProcess::ChildProcess(int seconds) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    dir.resize(dir.find_last_of("\\/") + 1);
+    std::string commandLine = "\"" + dir + VELMORA_TEST_CHILD + "\" " + std::to_string(seconds);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                        &startup, &info_)) {
+        throw std::runtime_error("cannot start the test child: " + commandLine);
+    }
+    CloseHandle(info_.hThread);
+    info_.hThread = nullptr;
+}
+
+ChildProcess::~ChildProcess() {
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hProcess);
+}
+
+bool ChildProcess::Running() const {
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+long ChildProcess::WaitExit(DWORD ms) const {
+    if (WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+void Pump(DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        // Through the application, so that shortcuts are translated.
+        Application().ProcessMessages();
+        if (ms) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - start < ms);
+}
+
+RECT RectInParent(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+}  // namespace velmora::wintest

@@ -1,0 +1,103 @@
+#include "ui/main/ProcessView_win.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace velmora {
+
+void ProcessView::SetText(int row, int column, const std::string& text) {
+    RowData* data = rows_.at(row);
+    std::string& current = data->texts.at(column);
+    if (current == text) return;
+    current = text;
+    // The control holds no copy; a repaint of the row fetches the new text.
+    ListView_RedrawItems(view_, row, row);
+}
+
+void ProcessView::Append(const RowTexts& texts, std::unique_ptr<TProcess> record) {
+    auto data = std::make_unique<RowData>(RowData{std::move(*record), texts});
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = Count();
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.lParam = reinterpret_cast<LPARAM>(data.get());
+    int index = static_cast<int>(SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0) throw std::runtime_error("Die Zeile konnte nicht eingefügt werden.");
+    rows_.insert(rows_.begin() + index, data.release());
+    for (int column = 1; column < kColumnCount; ++column) {
+        LVITEMA sub{};
+        sub.iSubItem = column;
+        sub.pszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(view_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+void ProcessView::Remove(int row) {
+    if (row < 0 || row >= Count()) throw std::out_of_range("Zeilenindex außerhalb des gültigen Bereichs");
+    // LVN_DELETEITEM releases the row data (ItemDeleted).
+    SendMessageA(view_, LVM_DELETEITEM, row, 0);
+}
+
+void ProcessView::ItemDeleted(LPARAM param) {
+    auto* data = reinterpret_cast<RowData*>(param);
+    auto it = std::find(rows_.begin(), rows_.end(), data);
+    if (it != rows_.end()) rows_.erase(it);
+    delete data;
+}
+
+void ProcessView::Sort(const std::function<int(const RowRef&, const RowRef&)>& compare) {
+    struct Context {
+        const std::function<int(const RowRef&, const RowRef&)>* compare;
+    } context{&compare};
+    auto callback = [](LPARAM a, LPARAM b, LPARAM param) -> int {
+        auto* c = reinterpret_cast<Context*>(param);
+        auto* ra = reinterpret_cast<RowData*>(a);
+        auto* rb = reinterpret_cast<RowData*>(b);
+        return (*c->compare)(RowRef{ra->record, ra->texts[kColumnName]}, RowRef{rb->record, rb->texts[kColumnName]});
+    };
+    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
+                 reinterpret_cast<LPARAM>(static_cast<PFNLVCOMPARE>(callback)));
+    // Read the new order back once; everything else works on the mirror.
+    for (int i = 0; i < Count(); ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = i;
+        SendMessageA(view_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        rows_[i] = reinterpret_cast<RowData*>(item.lParam);
+    }
+}
+
+std::vector<int> ProcessView::SelectedRows() const {
+    std::vector<int> rows;
+    int index = -1;
+    while ((index = static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, index, LVNI_SELECTED))) >= 0) {
+        rows.push_back(index);
+    }
+    return rows;
+}
+
+void ProcessView::BeginUpdate() {
+    if (updateDepth_++ == 0) SendMessageA(view_, WM_SETREDRAW, FALSE, 0);
+}
+
+void ProcessView::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0) {
+        SendMessageA(view_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(view_, nullptr, FALSE);
+    }
+}
+
+void ProcessView::GetDispInfo(NMLVDISPINFOA& info) const {
+    if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
+    auto* data = reinterpret_cast<const RowData*>(info.item.lParam);
+    if (!data || info.item.iSubItem < 0 || info.item.iSubItem >= kColumnCount) {
+        info.item.pszText[0] = '\0';
+        return;
+    }
+    const std::string& text = data->texts[info.item.iSubItem];
+    size_t n = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    text.copy(info.item.pszText, n);
+    info.item.pszText[n] = '\0';
+}
+
+}  // namespace velmora

@@ -1,0 +1,54 @@
+// The process list view as rows for the portable logic. Each item's data is
+// a RowData (record plus the four texts); the list view asks for the texts
+// on demand (LPSTR_TEXTCALLBACK), so a text lives in one place only, and
+// writing an unchanged text never reaches the control.
+#pragma once
+
+#include "ui/main/ProcessRows.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+namespace velmora {
+
+class ProcessView : public IProcessRows {
+public:
+    ProcessView() = default;
+    void Attach(HWND listView) { view_ = listView; }
+    HWND Handle() const { return view_; }
+
+    int Count() const override { return static_cast<int>(rows_.size()); }
+    const TProcess& Record(int row) const override { return rows_.at(row)->record; }
+    TProcess& Record(int row) override { return rows_.at(row)->record; }
+    std::string Text(int row, int column) const override { return rows_.at(row)->texts.at(column); }
+    void SetText(int row, int column, const std::string& text) override;
+    void Append(const RowTexts& texts, std::unique_ptr<TProcess> record) override;
+    void Remove(int row) override;
+    void Sort(const std::function<int(const RowRef&, const RowRef&)>& compare) override;
+    std::vector<int> SelectedRows() const override;
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+    // Answers LVN_GETDISPINFO from the row data.
+    void GetDispInfo(NMLVDISPINFOA& info) const;
+    // LVN_DELETEITEM / LVN_DELETEALLITEMS: the row's record goes with it.
+    void ItemDeleted(LPARAM data);
+
+private:
+    struct RowData {
+        TProcess record;
+        RowTexts texts;
+    };
+
+    HWND view_ = nullptr;
+    // The items' data in the list view's order: every change of order goes
+    // through this class, so the mirror stays exact and a refresh needs no
+    // message to the control to read a row.
+    std::vector<RowData*> rows_;
+    int updateDepth_ = 0;
+};
+
+}  // namespace velmora

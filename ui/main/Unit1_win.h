@@ -1,0 +1,115 @@
+// The main window: two pages (applications, processes), the menus, the
+// refresh timer, and the wiring of controls to the process list's logic.
+#pragma once
+
+#include "process/SystemExt.h"
+#include "ui/app/Handles_win.h"
+#include "ui/app/Layout_win.h"
+#include "ui/app/Window_win.h"
+#include "ui/main/MainMenu_win.h"
+#include "ui/main/ProcessListController.h"
+#include "ui/main/ProcessView_win.h"
+
+#include <functional>
+#include <memory>
+
+namespace velmora {
+
+class TPage;
+
+class TForm1 : public Window {
+public:
+    explicit TForm1(ISystem& system);
+    ~TForm1() override;
+
+    // Creates the window and runs FormCreate.
+    void Create();
+
+    // Opens the run and the about dialog; set by the program's entry.
+    std::function<void()> ShowExecuteForm;
+    std::function<void()> ShowInfoForm;
+
+    // Handlers, named after the control and the event.
+    void FormCreate();
+    void PageControlChange();
+    void UpdateProcessList();
+    void UpdateTimeTimer();
+    void ViewUpdateItemClick();
+    void ViewUpdateTimeClick(int tag);
+    void ProcessViewColumnClick(int column);
+    void ProcessViewChange();
+    void FinalizeProcessBtnClick();
+    void ProcessMenuPopup();
+    void FilePriorityItemClick();
+    void SetPriorityItemClick(int tag);
+    void ExecuteBtnClick();
+    void HelpInfoItemClick();
+    void FileQuitItemClick();
+    void OptionsAlwaysOnTopItemClick();
+    void OptionsMinimizeAfterExecutingItemClick();
+
+    // The program quits when its main window is destroyed; tests that make
+    // several main windows turn this off.
+    bool QuitOnDestroy = true;
+
+    // State other windows and tests read.
+    bool MinimizeAfterExecuting() const { return menu_.Checked(kOptionsMinimizeAfterExecutingItem); }
+    bool ProcessPageVisible() const { return activePage_ == 1; }
+    int UpdatePeriod() const { return updatePeriod_; }
+    TMainMenu& Menu() { return menu_; }
+    ProcessView& Rows() { return processView_; }
+    TProcessListController& Controller() { return controller_; }
+    HWND Control(int id) const { return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id); }
+    HWND PageControl() const { return pageControl_; }
+    HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }
+
+    static constexpr int kTaskViewId = 1001;
+    static constexpr int kExecuteBtnId = 1002;
+    static constexpr int kBringToFrontBtnId = 1003;
+    static constexpr int kFinalizeTaskBtnId = 1004;
+    static constexpr int kProcessViewId = 1005;
+    static constexpr int kFinalizeProcessBtnId = 1006;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Routes message boxes to whatever the application uses at the time
+    // (tests swap in scripted ones after the window exists).
+    class ApplicationBoxes : public IMessageBoxes {
+    public:
+        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
+    };
+
+    void CreateControls();
+    void LayoutPages();
+    void ShowActivePage();
+    void SelectPage(int index);
+    void ArmTimer();
+    void OnCommand(int id);
+    LRESULT OnNotify(NMHDR& header);
+    void OnContextMenu(HWND control, int x, int y);
+    void ApplyPriorityMarks(const PriorityMarks& marks, int firstItem);
+
+    ISystem& system_;
+    ApplicationBoxes boxes_;
+    ProcessView processView_;
+    TProcessListController controller_;
+    TMainMenu menu_;
+
+    int dpi_ = 96;
+    FontHandle font_;
+    HWND bevel_ = nullptr;
+    HWND pageControl_ = nullptr;
+    std::unique_ptr<TPage> tasksPage_;
+    std::unique_ptr<TPage> processesPage_;
+    HWND tasksTab_ = nullptr;
+    HWND processesTab_ = nullptr;
+    AnchorLayout anchors_;
+    int activePage_ = 1;
+
+    bool timerEnabled_ = true;
+    int updatePeriod_ = 1000;
+};
+
+}  // namespace velmora
