@@ -1,0 +1,51 @@
+// PNG pictures as 32-bit DIB sections, drawn with their alpha channel.
+// Part of the Win32 side only.
+#pragma once
+
+#ifndef _WIN32
+#error "image/PngBitmap.h belongs to the Win32 side"
+#endif
+
+#include <windows.h>
+
+#include "image/Png.h"
+
+namespace velmora {
+
+// Owns one top-down 32-bit DIB section with premultiplied alpha. Move-only;
+// the destructor is the one place that deletes the bitmap.
+class PngBitmap {
+public:
+    PngBitmap() = default;
+    ~PngBitmap();
+    PngBitmap(PngBitmap&& other) noexcept;
+    PngBitmap& operator=(PngBitmap&& other) noexcept;
+    PngBitmap(const PngBitmap&) = delete;
+    PngBitmap& operator=(const PngBitmap&) = delete;
+
+    // Copies decoded pixels into a new DIB section; empty on failure.
+    static PngBitmap FromBitmap(const Bitmap& bitmap);
+
+    explicit operator bool() const { return handle_ != nullptr; }
+    HBITMAP Handle() const { return handle_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    HBITMAP handle_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// Decodes the PNG stored as an RCDATA resource of `module` under the integer
+// id. Returns an empty bitmap when the resource is missing or does not
+// decode; `status`, when given, receives the decoder's verdict (NotPng for a
+// missing resource).
+PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status = nullptr);
+
+// Draws the bitmap over what is already on `dc`, blending by its alpha:
+// centred at its own size in `rect`, or scaled down when `rect` is smaller.
+// Does nothing for an empty bitmap; false when AlphaBlend fails.
+bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap);
+
+}  // namespace velmora
