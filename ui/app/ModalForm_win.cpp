@@ -1,0 +1,74 @@
+#include "ui/app/ModalForm_win.h"
+
+#include "ui/app/Application_win.h"
+
+namespace velmora {
+
+void TModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
+                            bool topmost) {
+    dpi_ = ScreenDpi();
+    font_ = MakeWindowFont(dpi_);
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
+    RECT r{0, 0, Scale(clientWidth, dpi_), Scale(clientHeight, dpi_)};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    // Centred on the primary monitor.
+    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    HWND owner = Application().MainWindow() ? Application().MainWindow() : Application().Handle();
+    CreateHandle(className, caption, style, exStyle, x, y, width, height, owner);
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+}
+
+void TModalForm::ShowModal() {
+    if (showing_) return;
+    showing_ = true;
+    closed_ = false;
+    // The owner may have changed since the form was created (start-up order).
+    HWND owner = Application().MainWindow() ? Application().MainWindow() : Application().Handle();
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    FormShow();
+    Application().RunModal(Handle(), closed_);
+    showing_ = false;
+}
+
+void TModalForm::Close() {
+    if (closed_) return;
+    FormClose();
+    // Enable the owner before hiding, so the activation goes back to it.
+    closed_ = true;
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT TModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case DM_GETDEFID:
+        return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        // IsDialogMessage turns Esc into IDCANCEL, and Enter into IDOK when
+        // the focused control is not a button.
+        if (id == IDCANCEL && !lParam) {
+            if (cancelButton_) OnCommand(cancelButton_, BN_CLICKED, Item(cancelButton_));
+            else Close();
+            return 0;
+        }
+        if (id == IDOK && !lParam && defaultButton_) {
+            OnCommand(defaultButton_, BN_CLICKED, Item(defaultButton_));
+            return 0;
+        }
+        OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+    case WM_CLOSE:
+        Close();
+        return 0;
+    default:
+        return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace velmora

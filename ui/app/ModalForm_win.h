@@ -1,0 +1,48 @@
+// A dialog window shown modally: fixed dialog frame with only the system
+// menu, client size given at 96 DPI, centred on the primary monitor, Enter
+// and Esc routed to a default and a cancel button. Lives for the program's
+// run; ShowModal shows it, Close hides it and ends the modal loop.
+#pragma once
+
+#include "ui/app/Handles_win.h"
+#include "ui/app/Layout_win.h"
+#include "ui/app/Window_win.h"
+
+namespace velmora {
+
+class TModalForm : public Window {
+public:
+    // Shows the form, runs FormShow, and returns once it is closed.
+    void ShowModal();
+    // Closes the form: FormClose runs, the window hides, ShowModal returns.
+    void Close();
+    bool Showing() const { return showing_; }
+
+    int Dpi() const { return dpi_; }
+    HFONT Font() const { return font_.Get(); }
+
+protected:
+    // Creates the hidden window and the form's font ("MS Sans Serif", 8 pt).
+    void CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight, bool topmost);
+    HWND Add(const ControlSpec& spec) { return CreateControl(Handle(), spec, dpi_, font_.Get()); }
+    HWND Item(int id) const { return GetDlgItem(Handle(), id); }
+    // Enter clicks the default button, Esc the cancel button.
+    void SetDefaultButton(int id) { defaultButton_ = id; }
+    void SetCancelButton(int id) { cancelButton_ = id; }
+
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+    // WM_COMMAND from a control (Enter and Esc arrive as their buttons' clicks).
+    virtual void OnCommand(int id, int code, HWND control) = 0;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    int dpi_ = 96;
+    FontHandle font_;
+    int defaultButton_ = 0;
+    int cancelButton_ = 0;
+    bool showing_ = false;
+    bool closed_ = true;
+};
+
+}  // namespace velmora
