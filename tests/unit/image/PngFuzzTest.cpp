@@ -5,9 +5,9 @@
 // the number of inputs.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
+#include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <random>
 
