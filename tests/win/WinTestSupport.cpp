@@ -64,3 +64,52 @@ std::string WindowText(HWND window) {
 }
 
 }  // namespace velmora::wintest
+
+namespace velmora::wintest {
+
+namespace {
+BoxAnswerer* activeAnswerer = nullptr;
+
+BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof(className));
+    if (lstrcmpiA(className, "Static") == 0) {
+        std::string text = WindowText(child);
+        auto* longest = reinterpret_cast<std::string*>(param);
+        if (text.size() > longest->size()) *longest = text;
+    }
+    return TRUE;
+}
+}  // namespace
+
+BoxAnswerer::BoxAnswerer(int button) : button_(button) {
+    activeAnswerer = this;
+    hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+BoxAnswerer::~BoxAnswerer() {
+    UnhookWindowsHookEx(hook_);
+    activeAnswerer = nullptr;
+}
+
+LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && activeAnswerer) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        char className[32] = {};
+        GetClassNameA(box, className, sizeof(className));
+        if (std::string(className) == "#32770") {
+            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr};
+            EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
+            activeAnswerer->boxes.push_back(seen);
+            if (activeAnswerer->button_ == kPressEnter) {
+                PostMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
+            } else {
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(activeAnswerer->button_, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(box, activeAnswerer->button_)));
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace velmora::wintest

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace velmora::wintest {
 
@@ -43,5 +44,33 @@ bool PumpUntil(F done, DWORD ms) {
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
 std::string WindowText(HWND window);
+
+}  // namespace velmora::wintest
+
+namespace velmora::wintest {
+
+// Answers every real message box of this thread with `button` (IDYES,
+// IDNO, IDOK) as soon as it is activated, and records caption and text.
+class BoxAnswerer {
+public:
+    static constexpr int kPressEnter = 0;  // answer with the default button
+    explicit BoxAnswerer(int button);
+    ~BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+    struct Box {
+        std::string caption;
+        std::string text;
+        bool hasYes;
+        bool hasNo;
+    };
+    std::vector<Box> boxes;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_ = nullptr;
+    int button_;
+};
 
 }  // namespace velmora::wintest
