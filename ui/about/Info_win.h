@@ -1,0 +1,52 @@
+// The about dialog (InfoForm): product header, version labels, legal texts
+// and two links. Created hidden at start-up, shown modally from the main
+// window's help menu.
+#pragma once
+
+#include "image/PngBitmap.h"
+#include "ui/app/ModalForm_win.h"
+
+namespace velmora {
+
+class TInfoForm : public TModalForm {
+public:
+    TInfoForm() = default;
+    ~TInfoForm() override;
+
+    // Creates the hidden window and its controls; ShowModal shows it.
+    void Create();
+
+    // Handlers, named after the control and the event.
+    void Label12MouseDown();
+    void Label14MouseDown();
+    void Button1Click();
+
+    // Control identifiers: Label1..Label16 are LabelId(1)..LabelId(16).
+    static constexpr int LabelId(int number) { return 100 + number; }
+    static constexpr int kImage1Id = 100;
+    static constexpr int kButton1Id = 200;
+    HWND Control(int id) const { return Item(id); }
+
+protected:
+    void OnCommand(int id, int code, HWND control) override;
+    void FormShow() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    enum Look { kTitle, kVersion, kDate, kHeading, kText, kLink, kLookCount };
+    struct LabelSpec;
+    static const LabelSpec kLabels[];
+
+    static LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR number,
+                                     DWORD_PTR form);
+    void CreateLabel(const LabelSpec& spec);
+    HFONT FontOf(Look look) const { return fonts_[look] ? fonts_[look].Get() : Font(); }
+    void PaintBackground(HDC dc);
+    void PaintImage1(const DRAWITEMSTRUCT& item);
+    LRESULT LabelColors(HDC dc, HWND label);
+
+    FontHandle fonts_[kLookCount];
+    PngBitmap icon_;
+};
+
+}  // namespace velmora
