@@ -99,7 +99,7 @@ void TMainMenu::Build() {
     SetMenuDefaultItem(TaskMenu(), kTaskTurnToItem, FALSE);
 
     ACCEL keys[] = {
-        {FVIRTKEY | FCONTROL, VK_DELETE, kFileMenu},  // taken, does nothing
+        {FVIRTKEY | FCONTROL, VK_DELETE, kFileMenuShortcut},
         {FVIRTKEY | FCONTROL, 'N', kFileExecuteItem},
         {FVIRTKEY, VK_DELETE, kFileFinalizeProcessItem},
         {FVIRTKEY | FCONTROL, 'W', kFileBringToFrontItem},

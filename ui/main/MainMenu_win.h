@@ -17,6 +17,9 @@ namespace velmora {
 enum MenuItemId : int {
     kNoItem = 0,
     kMenuBar = 1,
+    // The file menu's own shortcut (Ctrl+Del): taken, does nothing. Not the
+    // popup item's identifier, which no shortcut may name.
+    kFileMenuShortcut = 99,
     // File menu
     kFileMenu = 100,
     kFileExecuteItem,

@@ -1,0 +1,119 @@
+// Shortcuts of the main menu, as key messages through the application's
+// message loop: each reaches its item, acts only when the item may act, and
+// is taken either way.
+#include "WinTestSupport.h"
+
+#include "process/WindowsSystem.h"
+#include "tests/fakes/FakeDialogs.h"
+#include "ui/app/Application_win.h"
+#include "ui/main/Unit1_win.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora {
+namespace {
+
+using wintest::ChildProcess;
+
+class KeyboardTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Application().SetMessageBoxes(&boxes);
+        form = std::make_unique<TForm1>(WindowsSystem());
+        form->QuitOnDestroy = false;
+        form->ShowExecuteForm = [this] { ++executeShown; };
+        form->Create();
+        form->ViewUpdateTimeClick(4);
+        view = form->Control(TForm1::kProcessViewId);
+        SetFocus(view);
+    }
+    void TearDown() override {
+        form.reset();
+        Application().SetMessageBoxes(nullptr);
+        SetModifiers(false, false);
+    }
+
+    // The thread's key state is what the shortcut translation reads.
+    static void SetModifiers(bool control, bool alt) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    void Press(UINT key, bool control = false, bool alt = false) {
+        SetModifiers(control, alt);
+        if (alt) {
+            PostMessageA(view, WM_SYSKEYDOWN, key, 1 | (1 << 29));
+        } else {
+            PostMessageA(view, WM_KEYDOWN, key, 1);
+        }
+        wintest::Pump(50);
+        SetModifiers(false, false);
+    }
+    void SelectPid(DWORD pid) {
+        for (int row = 0; row < ListView_GetItemCount(view); ++row) {
+            if (form->Rows().Record(row).ProcessID == pid) {
+                ListView_SetItemState(view, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            }
+        }
+    }
+
+    fakes::FakeMessageBoxes boxes;
+    std::unique_ptr<TForm1> form;
+    HWND view = nullptr;
+    int executeShown = 0;
+};
+
+TEST_F(KeyboardTest, DelAsksToEndTheSelectedProcessWhileCtrlDelIsTakenAndDoesNothing) {
+    ChildProcess child;
+    form->UpdateProcessList();
+    SelectPid(child.Pid());
+    Press(VK_DELETE, true);
+    EXPECT_TRUE(boxes.shown.empty());
+    Press(VK_DELETE);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Bestätigen");
+    EXPECT_TRUE(child.Running());  // answered No
+}
+
+TEST_F(KeyboardTest, F5RefreshesAndCtrlNOpensTheRunDialog) {
+    ChildProcess child;
+    Press(VK_F5);
+    bool listed = false;
+    for (int row = 0; row < form->Rows().Count(); ++row) listed |= form->Rows().Record(row).ProcessID == child.Pid();
+    EXPECT_TRUE(listed);
+    Press('N', true);
+    EXPECT_EQ(executeShown, 1);
+    Press('N');  // without Ctrl it is no shortcut
+    EXPECT_EQ(executeShown, 1);
+}
+
+TEST_F(KeyboardTest, CtrlWReachesTheDisabledItemAndDoesNothing) {
+    Press('W', true);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(executeShown, 0);
+    EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(KeyboardTest, AltF4ClosesTheMainWindow) {
+    HWND window = form->Handle();
+    Press(VK_F4, false, true);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(KeyboardTest, DelWithADisabledFileItemIsTakenWithoutAction) {
+    ChildProcess child;
+    form->UpdateProcessList();
+    SelectPid(child.Pid());
+    ListView_SetItemState(view, -1, 0, LVIS_SELECTED);  // selection cleared: the item is disabled
+    ASSERT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
+    Press(VK_DELETE);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace velmora
