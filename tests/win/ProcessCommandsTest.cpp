@@ -30,6 +30,11 @@ std::string ItemText(HWND view, int row, int column) {
     return text;
 }
 
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
 class ProcessCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -198,10 +203,7 @@ TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
     EXPECT_TRUE(boxes.shown.empty());
 
     // Open the context menu for real; a timer closes it again.
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        EndMenu();
-    });
+    SetTimer(nullptr, 0, 300, CloseMenu);
     RECT r{};
     GetWindowRect(view, &r);
     SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(r.left + 30, r.top + 40));

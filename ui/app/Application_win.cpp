@@ -20,6 +20,11 @@ bool IsOwnTopLevel(HWND window) {
     return pid == GetCurrentProcessId() && IsWindowVisible(window);
 }
 
+BOOL CALLBACK MinimizeUnowned(HWND window, LPARAM) {
+    if (IsOwnTopLevel(window) && !GetWindow(window, GW_OWNER)) ShowWindow(window, SW_MINIMIZE);
+    return TRUE;
+}
+
 }  // namespace
 
 TApplication& Application() {
@@ -105,13 +110,7 @@ void TApplication::RunModal(HWND dialog, const bool& done) {
 void TApplication::Minimize() {
     // Every visible window of ours goes to the taskbar; owned windows are
     // hidden with their owner by the system.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            if (IsOwnTopLevel(window) && !GetWindow(window, GW_OWNER)) ShowWindow(window, SW_MINIMIZE);
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), MinimizeUnowned, 0);
 }
 
 void TApplication::HandleException(std::exception_ptr error) noexcept {
@@ -147,21 +146,24 @@ std::uintptr_t TApplication::WinShell::Open(const std::string& file, const std::
     return reinterpret_cast<std::uintptr_t>(result);
 }
 
+namespace {
+
+struct EnabledWindows {
+    HWND except;
+    std::vector<HWND>* list;
+};
+
+BOOL CALLBACK CollectEnabled(HWND window, LPARAM param) {
+    auto* c = reinterpret_cast<EnabledWindows*>(param);
+    if (window != c->except && IsWindowVisible(window) && IsWindowEnabled(window)) c->list->push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
 TaskWindowsDisabled::TaskWindowsDisabled(HWND except) {
-    struct Context {
-        HWND except;
-        std::vector<HWND>* list;
-    } context{except, &disabled_};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* c = reinterpret_cast<Context*>(param);
-            if (window != c->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-                c->list->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&context));
+    EnabledWindows context{except, &disabled_};
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&context));
     for (HWND window : disabled_) EnableWindow(window, FALSE);
 }
 

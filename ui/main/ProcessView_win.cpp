@@ -5,6 +5,12 @@
 
 namespace velmora {
 
+ProcessView::~ProcessView() {
+    // Normally the list view has released every row on its destruction;
+    // rows it never got to (the window was never created) go here.
+    for (RowData* data : rows_) delete data;
+}
+
 void ProcessView::SetText(int row, int column, const std::string& text) {
     RowData* data = rows_.at(row);
     std::string& current = data->texts.at(column);
@@ -45,18 +51,15 @@ void ProcessView::ItemDeleted(LPARAM param) {
     delete data;
 }
 
-void ProcessView::Sort(const std::function<int(const RowRef&, const RowRef&)>& compare) {
-    struct Context {
-        const std::function<int(const RowRef&, const RowRef&)>* compare;
-    } context{&compare};
-    auto callback = [](LPARAM a, LPARAM b, LPARAM param) -> int {
-        auto* c = reinterpret_cast<Context*>(param);
-        auto* ra = reinterpret_cast<RowData*>(a);
-        auto* rb = reinterpret_cast<RowData*>(b);
-        return (*c->compare)(RowRef{ra->record, ra->texts[kColumnName]}, RowRef{rb->record, rb->texts[kColumnName]});
-    };
-    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
-                 reinterpret_cast<LPARAM>(static_cast<PFNLVCOMPARE>(callback)));
+int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM compare) {
+    auto* ra = reinterpret_cast<RowData*>(a);
+    auto* rb = reinterpret_cast<RowData*>(b);
+    return (*reinterpret_cast<const RowCompare*>(compare))(RowRef{ra->record, ra->texts[kColumnName]},
+                                                           RowRef{rb->record, rb->texts[kColumnName]});
+}
+
+void ProcessView::Sort(const RowCompare& compare) {
+    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare), reinterpret_cast<LPARAM>(&CompareRows));
     // Read the new order back once; everything else works on the mirror.
     for (int i = 0; i < Count(); ++i) {
         LVITEMA item{};

@@ -17,6 +17,9 @@ namespace velmora {
 class ProcessView : public IProcessRows {
 public:
     ProcessView() = default;
+    ~ProcessView() override;
+    ProcessView(const ProcessView&) = delete;
+    ProcessView& operator=(const ProcessView&) = delete;
     void Attach(HWND listView) { view_ = listView; }
     HWND Handle() const { return view_; }
 
@@ -27,7 +30,8 @@ public:
     void SetText(int row, int column, const std::string& text) override;
     void Append(const RowTexts& texts, std::unique_ptr<TProcess> record) override;
     void Remove(int row) override;
-    void Sort(const std::function<int(const RowRef&, const RowRef&)>& compare) override;
+    using RowCompare = std::function<int(const RowRef&, const RowRef&)>;
+    void Sort(const RowCompare& compare) override;
     std::vector<int> SelectedRows() const override;
     void BeginUpdate() override;
     void EndUpdate() override;
@@ -42,6 +46,8 @@ private:
         TProcess record;
         RowTexts texts;
     };
+
+    static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM compare);
 
     HWND view_ = nullptr;
     // The items' data in the list view's order: every change of order goes
