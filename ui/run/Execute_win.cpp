@@ -1,0 +1,315 @@
+#include "ui/run/Execute_win.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/app/Application_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+// The shell and the message boxes the application uses at the time of the
+// call: tests swap them after the dialog exists.
+IShell& ApplicationShell() {
+    static struct : IShell {
+        std::uintptr_t Open(const std::string& file, const std::string& parameters) override {
+            return Application().Shell().Open(file, parameters);
+        }
+    } shell;
+    return shell;
+}
+
+IMessageBoxes& ApplicationBoxes() {
+    static struct : IMessageBoxes {
+        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override {
+            return Application().MessageBoxes().Show(text, caption, kind);
+        }
+    } boxes;
+    return boxes;
+}
+
+// Two entries, programs and all files; the literal's own NUL ends the list.
+const char kOpenFilter[] = "Programme\0*.exe; *.bat; *.com\0Alle Dateien\0*.*\0";
+
+std::optional<std::string> RunOpenDialog(HWND owner) {
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = kOpenFilter;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&ofn)) return std::nullopt;
+    return std::string(path);
+}
+
+const char kLbl1Text[] = "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.";
+
+// Creation order is the tab order: bok, bcl, bbr, edt. The combo box's
+// height is that of its open drop-down list; closed, it sizes itself to
+// the font.
+const ControlSpec kControls[] = {
+    {TExecuteForm::kImgId, "STATIC", "", 5, 4, 48, 48, SS_OWNERDRAW | WS_VISIBLE},
+    {TExecuteForm::kLbl1Id, "STATIC", kLbl1Text, 63, 14, 282, 30, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
+    {TExecuteForm::kLabel1Id, "STATIC", "Öffnen:", 8, 67, 40, 13, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
+    {TExecuteForm::kBokId, "BUTTON", "OK", 64, 104, 89, 23, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kBclId, "BUTTON", "Abbrechen", 160, 104, 89, 23, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kBbrId, "BUTTON", "Durchsuchen...", 256, 104, 89, 23, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kEdtId, "COMBOBOX", "", 64, 64, 281, 200,
+     CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE},
+};
+
+// A label sized to its text in the window font, as an autosized label is.
+void AutoSize(HWND label, HFONT font) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int CurrentEntry(HWND combo) {
+    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+}  // namespace
+
+TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
+    : OpenDialog(RunOpenDialog),
+      model_(ApplicationShell(), ApplicationBoxes()),
+      minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
+
+TExecuteForm::~TExecuteForm() {
+    // The window outlives this part of the object (the base destroys it):
+    // no message of the edit field may reach the handlers from then on.
+    Unhook();
+}
+
+void TExecuteForm::Create() {
+    CreateForm("TExecuteForm", "Ausführen", 353, 137, false);
+    icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_RUN_ICON);
+    for (const ControlSpec& spec : kControls) Add(spec);
+    AutoSize(Item(kLabel1Id), Font());
+    SetDefaultButton(kBokId);
+    SetCancelButton(kBclId);
+
+    edt_ = Item(kEdtId);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(edt_, &info);
+    edit_ = info.hwndItem;
+    list_ = info.hwndList;
+    // Completion needs the keystrokes themselves, and the window that takes
+    // the focus, neither of which the combo box tells its parent.
+    SetWindowSubclass(edit_, EditSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TExecuteForm::Unhook() {
+    if (edit_) RemoveWindowSubclass(edit_, EditSubclass, 1);
+    edit_ = nullptr;
+}
+
+void TExecuteForm::FormShow() {
+    edtChange();
+    SetFocus(edit_);
+}
+
+void TExecuteForm::bokClick() {
+    const bool minimize = minimizeAfterExecuting_ && minimizeAfterExecuting_();
+    const ExecuteResult result = model_.bokClick(ReadBox(), minimize);
+    SyncHistory();
+    switch (result.after) {
+    case AfterExecute::Close:
+        WriteBox(result.box);
+        Close();
+        return;
+    case AfterExecute::CloseAndMinimize:
+        WriteBox(result.box);
+        Close();
+        Application().Minimize();
+        return;
+    case AfterExecute::StayOpen:
+        // Focus first: the combo box selects its whole text on focus, and
+        // the model's selection must be the last word.
+        SetFocus(edit_);
+        WriteBox(result.box);
+        return;
+    }
+}
+
+void TExecuteForm::bclClick() {
+    Close();
+}
+
+void TExecuteForm::bbrClick() {
+    const std::optional<std::string> chosen = OpenDialog ? OpenDialog(Handle()) : std::nullopt;
+    const EditState box = model_.bbrClick(ReadBox(), chosen);
+    SyncHistory();
+    WriteBox(box);
+}
+
+void TExecuteForm::edtChange() {
+    EnableWindow(Item(kBokId), OkEnabled(TextOf(edt_)));
+}
+
+void TExecuteForm::edtExit() {
+    const EditState box = model_.edtExit(ReadBox());
+    SyncHistory();
+    WriteBox(box);
+}
+
+// After the edit field has taken a printable character.
+void TExecuteForm::edtTyped() {
+    WriteBox(Complete(model_.History(), ReadBox()));
+}
+
+// Instead of the edit field's own Backspace, which would leave the entry
+// that completion made current.
+void TExecuteForm::edtBackspace() {
+    WriteBox(Backspace(ReadBox()));
+}
+
+// An entry picked from the drop-down list: its own text, wholly selected.
+void TExecuteForm::edtSelect() {
+    const int index = CurrentEntry(edt_);
+    if (index < 0) return;
+    EditState box;
+    const LRESULT length = SendMessageA(edt_, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return;
+    box.text.resize(static_cast<std::size_t>(length) + 1);
+    box.text.resize(static_cast<std::size_t>(
+        SendMessageA(edt_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(box.text.data()))));
+    box.selEnd = static_cast<int>(box.text.size());
+    box.currentIndex = index;
+    WriteBox(box);
+}
+
+void TExecuteForm::imgDraw(const DRAWITEMSTRUCT& item) {
+    // Transparent: the form's own background shows around and through it.
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    DrawPngBitmap(item.hDC, item.rcItem, icon_);
+}
+
+EditState TExecuteForm::ReadBox() const {
+    EditState box;
+    box.text = TextOf(edt_);
+    DWORD start = 0, end = 0;
+    SendMessageA(edt_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    box.selStart = static_cast<int>(start);
+    box.selEnd = static_cast<int>(end);
+    box.currentIndex = CurrentEntry(edt_);
+    return Normalized(model_.History(), box);
+}
+
+// In the order HistoryBox.h asks for: the entry, the text, the selection.
+void TExecuteForm::WriteBox(const EditState& box) {
+    if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(edt_, CB_SETCURSEL, box.currentIndex, 0);
+    if (TextOf(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
+    // A combo box may look its entry up afresh by prefix when its edit text
+    // changes; the model's entry stands, set on the list alone.
+    if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(list_, LB_SETCURSEL, box.currentIndex, 0);
+    SendMessageA(edt_, CB_SETEDITSEL, 0, MAKELPARAM(box.selStart, box.selEnd));
+    edtChange();  // no notification comes for text set by the program
+}
+
+// The item list of edt is the history: append what the model appended.
+void TExecuteForm::SyncHistory() {
+    const int shown = static_cast<int>(SendMessageA(edt_, CB_GETCOUNT, 0, 0));
+    for (int i = shown; i < model_.History().Count(); ++i) {
+        SendMessageA(edt_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(model_.History().Entry(i).c_str()));
+    }
+}
+
+void TExecuteForm::OnCommand(int id, int code, HWND) {
+    switch (id) {
+    case kBokId: return code == BN_CLICKED ? bokClick() : void();
+    case kBclId: return code == BN_CLICKED ? bclClick() : void();
+    case kBbrId: return code == BN_CLICKED ? bbrClick() : void();
+    case kEdtId:
+        switch (code) {
+        case CBN_EDITCHANGE: return edtChange();
+        case CBN_SELCHANGE:
+        case CBN_SELENDOK: return edtSelect();
+        default: return;
+        }
+    default: return;
+    }
+}
+
+LRESULT TExecuteForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DRAWITEM:
+        if (wParam != kImgId) break;
+        imgDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_ACTIVATE:
+        // Back to the control that had the focus, as a dialog does; the
+        // default would leave it on the frame after a message box.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
+        } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return TModalForm::OnMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK TExecuteForm::EditSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        reinterpret_cast<TExecuteForm*>(self)->Unhook();
+        return DefSubclassProc(edit, message, wParam, lParam);
+    }
+    return Guarded([&] { return reinterpret_cast<TExecuteForm*>(self)->OnEditMessage(message, wParam, lParam); });
+}
+
+LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CHAR: {
+        if (wParam == VK_BACK) {
+            edtBackspace();
+            return 0;
+        }
+        // Control characters (Ctrl+letter, Ctrl+Backspace) edit without completing.
+        if (wParam < 0x20 || wParam == 0x7F) break;
+        LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+        edtTyped();
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+        // Leaving the box means the focus moving to another control of this
+        // dialog (a click on a button, Tab); Esc, hiding the dialog or
+        // switching to another program keep the text out of the history.
+        // The combo box itself passes the focus straight back.
+        HWND next = reinterpret_cast<HWND>(wParam);
+        if (next && next != edt_ && IsChild(Handle(), next)) edtExit();
+        return result;
+    }
+    default: break;
+    }
+    return DefSubclassProc(edit_, message, wParam, lParam);
+}
+
+}  // namespace velmora

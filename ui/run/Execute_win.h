@@ -1,0 +1,78 @@
+// The run dialog's window: turns its messages into calls of the portable
+// model (ExecuteModel.h, HistoryBox.h) and the model's results into its
+// controls. Created hidden at start-up, shown modally from the main window.
+#pragma once
+
+#include "image/PngBitmap.h"
+#include "ui/app/ModalForm_win.h"
+#include "ui/run/ExecuteModel.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+class TExecuteForm : public TModalForm {
+public:
+    // minimizeAfterExecuting reads the main window's option when OK succeeds.
+    explicit TExecuteForm(std::function<bool()> minimizeAfterExecuting);
+    ~TExecuteForm() override;
+
+    // Creates the hidden window and its controls.
+    void Create();
+
+    // The common file-open dialog: the chosen file's full path, or nothing
+    // when the user cancels. Tests replace it.
+    std::function<std::optional<std::string>(HWND owner)> OpenDialog;
+
+    // Handlers, named after the control and the event.
+    void bokClick();
+    void bclClick();
+    void bbrClick();
+    void edtChange();
+    void edtExit();
+
+    HWND Control(int id) const { return Item(id); }
+    // The combo box's edit field, where typing happens.
+    HWND EditField() const { return edit_; }
+    const TCommandHistory& History() const { return model_.History(); }
+
+    static constexpr int kImgId = 101;
+    static constexpr int kLbl1Id = 102;
+    static constexpr int kLabel1Id = 103;
+    static constexpr int kBokId = 104;
+    static constexpr int kBclId = 105;
+    static constexpr int kBbrId = 106;
+    static constexpr int kEdtId = 107;
+
+protected:
+    void FormShow() override;
+    void OnCommand(int id, int code, HWND control) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static LRESULT CALLBACK EditSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    LRESULT OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Unhook();
+
+    void edtTyped();
+    void edtBackspace();
+    void edtSelect();
+    void imgDraw(const DRAWITEMSTRUCT& item);
+
+    EditState ReadBox() const;
+    void WriteBox(const EditState& box);
+    void SyncHistory();
+
+    TExecuteModel model_;
+    std::function<bool()> minimizeAfterExecuting_;
+    PngBitmap icon_;
+    HWND edt_ = nullptr;
+    HWND edit_ = nullptr;
+    HWND list_ = nullptr;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace velmora
