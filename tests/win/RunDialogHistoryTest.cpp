@@ -1,0 +1,140 @@
+// The run dialog's history under Wine: what leaving the box remembers,
+// completion while typing, picking from the list, and Durchsuchen...
+#include "RunDialogFixture.h"
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using wintest::Then;
+using wintest::Until;
+using wintest::WindowText;
+
+TEST_F(RunDialogTest, MouseOnCancelRemembersTheTypedTextWhileEscDoesNot) {
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type("notepad"); }),
+        Then([&] { Key(Edit(), VK_ESCAPE); }),
+    }));
+    EXPECT_EQ(HistoryCount(), 0);
+    EXPECT_EQ(WindowText(Edt()), "notepad");
+
+    EXPECT_TRUE(ShowWith({
+        Then([&] {
+            ClearBox();
+            Type("calc");
+        }),
+        Then([&] { ClickWithMouse(TExecuteForm::kBclId); }),
+    }));
+    EXPECT_FALSE(form->Showing());
+    ASSERT_EQ(HistoryCount(), 1);
+    EXPECT_EQ(HistoryEntry(0), "calc");
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(RunDialogTest, TypingCompletesFromHistoryAndBackspaceTakesTheCompletionBack) {
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type("Notepad.exe"); }),
+        Then([&] { Key(Edit(), VK_TAB); }),  // to OK: the text is remembered
+        Then([&] {
+            EXPECT_EQ(HistoryCount(), 1);
+            SetFocus(Edt());
+            ClearBox();
+            PostMessageA(Edit(), WM_CHAR, VK_BACK, 1);
+            Type("no");
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), "notepad.exe");  // typed letters keep their case
+            EXPECT_EQ(Selection(), std::make_pair(2, 11));
+            EXPECT_EQ(SendMessageA(Edt(), CB_GETCURSEL, 0, 0), 0);
+            PostMessageA(Edit(), WM_CHAR, VK_BACK, 1);
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), "no");
+            EXPECT_EQ(SendMessageA(Edt(), CB_GETCURSEL, 0, 0), CB_ERR);
+            Type("x");
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), "nox");
+            Key(Edit(), VK_DOWN);  // picks the entry from the list
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), "Notepad.exe");
+            EXPECT_TRUE(IsWindowEnabled(Ok()));
+            form->Close();
+        }),
+    }));
+}
+
+TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
+    std::vector<HWND> owners;
+    std::optional<std::string> chosen = "C:\\windows\\notepad.exe";
+    form->OpenDialog = [&](HWND owner) {
+        owners.push_back(owner);
+        return chosen;
+    };
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type("calc"); }),
+        Then([&] { ClickWithMouse(TExecuteForm::kBbrId); }),
+        Then([&] {
+            ASSERT_EQ(owners.size(), 1u);
+            EXPECT_EQ(owners[0], form->Handle());
+            EXPECT_EQ(WindowText(Edt()), "C:\\windows\\notepad.exe");
+            ASSERT_EQ(HistoryCount(), 2);
+            EXPECT_EQ(HistoryEntry(0), "calc");
+            EXPECT_EQ(HistoryEntry(1), "C:\\windows\\notepad.exe");
+            EXPECT_TRUE(IsWindowEnabled(Ok()));
+            chosen.reset();
+            SetWindowTextA(Edt(), "");
+            ClickWithMouse(TExecuteForm::kBbrId);
+        }),
+        Then([&] {
+            // Cancelled with an empty box: OK is disabled again.
+            EXPECT_EQ(owners.size(), 2u);
+            EXPECT_EQ(WindowText(Edt()), "");
+            EXPECT_FALSE(IsWindowEnabled(Ok()));
+            EXPECT_EQ(HistoryCount(), 2);
+            form->Close();
+        }),
+    }));
+}
+
+// The real common dialog: owned by the run dialog, with its two filters.
+TEST_F(RunDialogTest, BrowseOpensTheFileDialogWithProgramsAndAllFiles) {
+    HWND fileDialog = nullptr;
+    auto findFileDialog = [&] {
+        std::vector<HWND> open = wintest::VisibleDialogBoxes();
+        fileDialog = open.empty() ? nullptr : open.front();
+        return fileDialog != nullptr;
+    };
+    EXPECT_TRUE(ShowWith({
+        Then([&] { ClickWithMouse(TExecuteForm::kBbrId); }),
+        Until(findFileDialog),
+        Then([&] {
+            EXPECT_EQ(GetWindow(fileDialog, GW_OWNER), form->Handle());
+            HWND types = GetDlgItem(fileDialog, 0x470);  // the file type box
+            ASSERT_NE(types, nullptr);
+            ASSERT_EQ(SendMessageA(types, CB_GETCOUNT, 0, 0), 2);
+            char text[64] = {};
+            SendMessageA(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+            EXPECT_STREQ(text, "Programme");
+            SendMessageA(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+            EXPECT_STREQ(text, "Alle Dateien");
+            PostMessageA(fileDialog, WM_COMMAND, IDCANCEL, 0);
+        }),
+        Until([&] { return !IsWindow(fileDialog); }),
+        Then([&] {
+            EXPECT_TRUE(form->Showing());
+            EXPECT_EQ(HistoryCount(), 0);
+            form->Close();
+        }),
+    }));
+}
+
+}  // namespace
+}  // namespace velmora
