@@ -1,8 +1,10 @@
 // The program's entry: the application object, the main window and the two
-// dialogs, then the message loop.
-#include "ui/app/Application_win.h"
+// dialogs, in that order, then the message loop.
 #include "process/WindowsSystem.h"
+#include "ui/about/Info_win.h"
+#include "ui/app/Application_win.h"
 #include "ui/main/Unit1_win.h"
+#include "ui/run/Execute_win.h"
 
 #include <commctrl.h>
 
@@ -14,8 +16,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TApplication& app = Application();
         app.Initialize(instance);
         app.SetTitle("Velmora");
-        TForm1 form1(WindowsSystem());
-        form1.Create();
+
+        TForm1 Form1(WindowsSystem());
+        Form1.Create();
+        TInfoForm InfoForm;
+        InfoForm.Create();
+        TExecuteForm ExecuteForm([&Form1] { return Form1.MinimizeAfterExecuting(); });
+        ExecuteForm.Create();
+        Form1.ShowInfoForm = [&InfoForm] { InfoForm.ShowModal(); };
+        Form1.ShowExecuteForm = [&ExecuteForm] { ExecuteForm.ShowModal(); };
+
         return app.Run();
     } catch (...) {
         Application().HandleException(std::current_exception());
