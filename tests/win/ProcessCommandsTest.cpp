@@ -216,9 +216,11 @@ TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProce
     ChildProcess child;
     form->UpdateProcessList();
     Select({child.Pid()});
+    SetActiveWindow(form->Handle());
     wintest::BoxAnswerer answerer(IDNO);
     Command(TForm1::kFinalizeProcessBtnId);
     ASSERT_EQ(answerer.boxes.size(), 1u);
+    EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the keyboard goes back to the main window";
     EXPECT_EQ(answerer.boxes[0].caption, "Bestätigen");
     EXPECT_TRUE(answerer.boxes[0].hasYes);
     EXPECT_TRUE(answerer.boxes[0].hasNo);

@@ -72,6 +72,8 @@ void TInfoForm::Create() {
     SetCancelButton(kButton1Id);
 }
 
+constexpr int kFittedSlack = 3;
+
 void TInfoForm::CreateLabel(const LabelSpec& spec) {
     const bool fitted = spec.width == 0;
     DWORD style = WS_VISIBLE | SS_NOPREFIX;
@@ -90,6 +92,9 @@ void TInfoForm::CreateLabel(const LabelSpec& spec) {
     GetTextExtentPoint32A(dc, spec.text, static_cast<int>(std::strlen(spec.text)), &size);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
+    // A little room for glyphs that reach past their advance width (and for
+    // substituted fonts that draw wider than they measure).
+    size.cx += Scale(kFittedSlack, Dpi());
     const int left = Scale(spec.x, Dpi()) - (spec.rightAligned ? size.cx : 0);
     SetWindowPos(label, nullptr, left, Scale(spec.y, Dpi()), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

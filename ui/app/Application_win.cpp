@@ -131,8 +131,16 @@ void TApplication::HandleException(std::exception_ptr error) noexcept {
 BoxAnswer TApplication::WinMessageBoxes::Show(const std::string& text, const std::string& caption,
                                               BoxKind kind) {
     UINT flags = kind == BoxKind::Confirm ? MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 : MB_OK | MB_ICONERROR;
-    TaskWindowsDisabled disabled;
-    int answer = MessageBoxA(app_.Handle(), text.c_str(), caption.c_str(), flags);
+    // The box is owned by the hidden application window, so the system would
+    // hand the activation back to that window; give it back to the window
+    // the user was working in instead.
+    HWND previous = GetActiveWindow();
+    int answer = 0;
+    {
+        TaskWindowsDisabled disabled;
+        answer = MessageBoxA(app_.Handle(), text.c_str(), caption.c_str(), flags);
+    }
+    if (previous && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
     switch (answer) {
     case IDYES: return BoxAnswer::Yes;
     case IDNO: return BoxAnswer::No;
