@@ -1,7 +1,7 @@
 #include "ui/main/ProcessListController.h"
+#include "ui/main/PidIndex.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace velmora {
@@ -58,25 +58,24 @@ void TProcessListController::UpdateProcessList() {
     // Identifier -> row; the first row wins, so a duplicate row is dropped
     // below and every process ends up with exactly one row.
     const int rowCount = rows_.Count();
-    std::unordered_map<std::uint32_t, int> rowOf;
-    rowOf.reserve(static_cast<std::size_t>(rowCount + list.Count()));
-    for (int row = 0; row < rowCount; ++row) rowOf.emplace(rows_.Record(row).ProcessID, row);
+    PidIndex rowOf(static_cast<std::size_t>(rowCount + list.Count()));
+    for (int row = 0; row < rowCount; ++row) rowOf.Add(rows_.Record(row).ProcessID, row);
     std::vector<bool> keep(static_cast<std::size_t>(rowCount), false);
 
     for (int i = 0; i < list.Count(); ++i) {
         const TProcess& record = list.Items(i);
         const RowTexts texts = TextsOf(record);
-        const auto found = rowOf.find(record.ProcessID);
-        if (found == rowOf.end()) {
+        const int found = rowOf.RowOf(record.ProcessID);
+        if (found < 0) {
             update.Open();
             const int row = static_cast<int>(keep.size());
             rows_.Append(texts, TProcess::CreateCopy(record));
-            rowOf.emplace(record.ProcessID, row);
+            rowOf.Add(record.ProcessID, row);
             keep.push_back(true);
             changed = true;
             continue;
         }
-        const int row = found->second;
+        const int row = found;
         keep[static_cast<std::size_t>(row)] = true;
         for (int column = 0; column < kColumnCount; ++column) {
             if (rows_.Text(row, column) == texts[column]) continue;

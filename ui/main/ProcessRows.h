@@ -35,7 +35,7 @@ public:
     virtual int Count() const = 0;
     virtual const TProcess& Record(int row) const = 0;
     virtual TProcess& Record(int row) = 0;
-    virtual std::string Text(int row, int column) const = 0;
+    virtual const std::string& Text(int row, int column) const = 0;
     virtual void SetText(int row, int column, const std::string& text) = 0;
     // Adds a row at the end; the row takes ownership of the record.
     virtual void Append(const RowTexts& texts, std::unique_ptr<TProcess> record) = 0;

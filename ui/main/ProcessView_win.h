@@ -26,7 +26,7 @@ public:
     int Count() const override { return static_cast<int>(rows_.size()); }
     const TProcess& Record(int row) const override { return rows_.at(row)->record; }
     TProcess& Record(int row) override { return rows_.at(row)->record; }
-    std::string Text(int row, int column) const override { return rows_.at(row)->texts.at(column); }
+    const std::string& Text(int row, int column) const override { return rows_.at(row)->texts.at(column); }
     void SetText(int row, int column, const std::string& text) override;
     void Append(const RowTexts& texts, std::unique_ptr<TProcess> record) override;
     void Remove(int row) override;

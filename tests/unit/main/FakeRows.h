@@ -46,7 +46,7 @@ public:
     int Count() const override { return static_cast<int>(rows.size()); }
     const TProcess& Record(int row) const override { return *rows.at(Index(row)).record; }
     TProcess& Record(int row) override { return *rows.at(Index(row)).record; }
-    std::string Text(int row, int column) const override {
+    const std::string& Text(int row, int column) const override {
         if (onText) onText();
         return rows.at(Index(row)).texts.at(static_cast<std::size_t>(column));
     }
