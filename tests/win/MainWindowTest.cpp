@@ -16,18 +16,9 @@ namespace velmora {
 namespace {
 
 using wintest::ChildProcess;
+using wintest::ItemText;
 using wintest::PumpUntil;
 using wintest::RectInParent;
-
-std::string ItemText(HWND view, int row, int column) {
-    char text[300] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
-}
 
 int RowOfPid(HWND view, DWORD pid) {
     int count = ListView_GetItemCount(view);

@@ -19,16 +19,7 @@ namespace velmora {
 namespace {
 
 using wintest::ChildProcess;
-
-std::string ItemText(HWND view, int row, int column) {
-    char text[300] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
-}
+using wintest::ItemText;
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);

@@ -2,6 +2,8 @@
 
 #include "ui/app/Application_win.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 namespace velmora::wintest {
@@ -55,6 +57,16 @@ RECT RectInParent(HWND window) {
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+std::string ItemText(HWND listView, int row, int column) {
+    char text[300] = {};
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
 }
 
 std::string WindowText(HWND window) {

@@ -44,6 +44,8 @@ bool PumpUntil(F done, DWORD ms) {
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
 std::string WindowText(HWND window);
+// The text of a list view cell (column 0 is the row's caption).
+std::string ItemText(HWND listView, int row, int column);
 
 }  // namespace velmora::wintest
 
