@@ -13,6 +13,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,11 +32,39 @@ double MicrosecondsPerCall(int iterations, F call) {
     return (Now() - start) * 1e6 / iterations;
 }
 
+
+// Starts `count` copies of this program that only wait, so the process
+// table holds more than Wine's handful of services; returns their handles.
+std::vector<HANDLE> StartSleepers(int count) {
+    std::vector<HANDLE> sleepers;
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    for (int i = 0; i < count; ++i) {
+        std::string commandLine = std::string("\"") + path + "\" --sleep";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION info{};
+        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                           &startup, &info)) {
+            CloseHandle(info.hThread);
+            sleepers.push_back(info.hProcess);
+        }
+    }
+    return sleepers;
+}
+
 }  // namespace
 
+// bench [ITERATIONS [EXTRA_PROCESSES]]
 int main(int argc, char** argv) {
     using namespace velmora;
+    if (argc > 1 && std::string(argv[1]) == "--sleep") {
+        Sleep(10 * 60 * 1000);
+        return 0;
+    }
     int iterations = argc > 1 ? std::atoi(argv[1]) : 2000;
+    std::vector<HANDLE> sleepers = StartSleepers(argc > 2 ? std::atoi(argv[2]) : 0);
+    Sleep(500);
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
     Application().Initialize(GetModuleHandleA(nullptr));
@@ -49,10 +79,14 @@ int main(int argc, char** argv) {
     form.UpdateProcessList();
     double bare = MicrosecondsPerCall(iterations, [&] { TProcessList list(system); });
     double refresh = MicrosecondsPerCall(iterations, [&] { form.UpdateProcessList(); });
-    double described = MicrosecondsPerCall(iterations / 10 + 1, [&] { bench::DescribedRefresh(system, form.Rows()); });
+    double described = MicrosecondsPerCall(iterations / 100 + 1, [&] { bench::DescribedRefresh(system, form.Rows()); });
     std::printf("processes                         %d\n", processes);
     std::printf("bare snapshot enumeration         %.1f us\n", bare);
     std::printf("steady-state refresh (list view)  %.1f us  (%.2f x enumeration)\n", refresh, refresh / bare);
     std::printf("described refresh (list view)     %.1f us  (%.2f x enumeration)\n", described, described / bare);
+    for (HANDLE sleeper : sleepers) {
+        TerminateProcess(sleeper, 0);
+        CloseHandle(sleeper);
+    }
     return 0;
 }
