@@ -1,0 +1,71 @@
+// The application object: the default exception handler, processing of
+// pending messages, minimising every window, and the hidden owner window.
+#include "WinTestSupport.h"
+
+#include "tests/fakes/FakeDialogs.h"
+#include "ui/app/Application_win.h"
+#include "ui/app/Window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+constexpr UINT kThrow = WM_APP + 1;
+constexpr UINT kCount = WM_APP + 2;
+
+class TestWindow : public Window {
+public:
+    int counted = 0;
+    void Create() { CreateHandle("TVelmoraTestWindow", "Test", WS_OVERLAPPEDWINDOW, 0, 10, 10, 200, 100, nullptr); }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kThrow) throw std::runtime_error("Etwas ging schief.");
+        if (message == kCount) return ++counted;
+        return Default(message, wParam, lParam);
+    }
+};
+
+class ApplicationTest : public testing::Test {
+protected:
+    void SetUp() override { Application().SetMessageBoxes(&boxes); }
+    void TearDown() override { Application().SetMessageBoxes(nullptr); }
+    fakes::FakeMessageBoxes boxes;
+};
+
+TEST_F(ApplicationTest, ExceptionFromAHandlerIsShownAndMessagesGoOn) {
+    TestWindow window;
+    window.Create();
+    PostMessageA(window.Handle(), kThrow, 0, 0);
+    PostMessageA(window.Handle(), kCount, 0, 0);
+    Application().ProcessMessages();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Etwas ging schief.");
+    EXPECT_EQ(boxes.shown[0].caption, "Velmora");
+    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
+    EXPECT_EQ(window.counted, 1) << "the message after the exception was still handled";
+}
+
+TEST_F(ApplicationTest, MinimizeSendsEveryVisibleWindowToTheTaskbar) {
+    TestWindow first, second;
+    first.Create();
+    second.Create();
+    ShowWindow(first.Handle(), SW_SHOW);
+    ShowWindow(second.Handle(), SW_SHOW);
+    Application().Minimize();
+    EXPECT_TRUE(IsIconic(first.Handle()));
+    EXPECT_TRUE(IsIconic(second.Handle()));
+}
+
+TEST_F(ApplicationTest, HiddenOwnerWindowCarriesTheTitle) {
+    HWND owner = Application().Handle();
+    ASSERT_TRUE(IsWindow(owner));
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(wintest::WindowText(owner), "Velmora");
+}
+
+}  // namespace
+}  // namespace velmora
