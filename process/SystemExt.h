@@ -19,6 +19,11 @@ constexpr std::uint32_t kNormalPriorityClass = 32;
 constexpr std::uint32_t kBelowNormalPriorityClass = 16384;
 constexpr std::uint32_t kIdlePriorityClass = 64;
 
+// The classes the program offers, in the order its menus list them.
+constexpr std::uint32_t kPriorityClasses[] = {kRealtimePriorityClass,     kHighPriorityClass,
+                                              kAboveNormalPriorityClass,  kNormalPriorityClass,
+                                              kBelowNormalPriorityClass,  kIdlePriorityClass};
+
 // German name of a snapshot's base priority ("Niedrig" ... "Echtzeit").
 std::string BasePriorityName(std::int32_t basePriority);
 // German name of a priority class value; "Unbekannt" for any other value.

@@ -1,12 +1,12 @@
 #include "ui/main/MainMenu_win.h"
 
+#include "process/SystemExt.h"
+
 #include <stdexcept>
 
 namespace velmora {
 
-const std::uint32_t kPriorityItemClasses[kPriorityItemCount] = {256, 128, 32768, 32, 16384, 64};
-const char* const kPriorityItemNames[kPriorityItemCount] = {
-    "Echtzeit", "Hoch", "Höher als Normal", "Normal", "Niedriger als Normal", "Niedrig"};
+static_assert(sizeof(kPriorityClasses) / sizeof(kPriorityClasses[0]) == kPriorityItemCount);
 
 namespace {
 
@@ -68,8 +68,8 @@ TMainMenu::TMainMenu() {
         if (row.id == kFilePriorityItem || row.id == kProcessSetPriorityItem) {
             int first = row.id == kFilePriorityItem ? kFilePriorityFirstItem : kProcessPriorityFirstItem;
             for (int i = 0; i < kPriorityItemCount; ++i) {
-                items_.push_back({first + i, row.id, kPriorityItemNames[i], nullptr, true, false, true, true, false,
-                                  false, static_cast<int>(kPriorityItemClasses[i]), nullptr});
+                items_.push_back({first + i, row.id, PriorityClassName(kPriorityClasses[i]), nullptr, true, false,
+                                  true, true, false, false, static_cast<int>(kPriorityClasses[i]), nullptr});
             }
         }
     }

@@ -62,10 +62,9 @@ enum MenuItemId : int {
     kTaskFinalizeItem,
 };
 
+// Six priority items in each priority submenu, one per entry of
+// kPriorityClasses: the tag is the class, the caption its name.
 constexpr int kPriorityItemCount = 6;
-// The priority classes and names of the six priority items, in menu order.
-extern const std::uint32_t kPriorityItemClasses[kPriorityItemCount];
-extern const char* const kPriorityItemNames[kPriorityItemCount];
 
 class TMainMenu {
 public:

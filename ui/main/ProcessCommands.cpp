@@ -1,6 +1,5 @@
 #include "ui/main/ProcessListController.h"
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -13,22 +12,6 @@ const char* const kConfirmCaption = "Bestätigen";
 const char* const kFinalizeOneCaption = "Fehler beim Beenden vom Prozess";
 const char* const kFinalizeSeveralCaption = "Fehler beim Beenden von Prozessen";
 const char* const kPriorityCaption = "Fehler beim Setzen der Priorität";
-
-struct PriorityItem {
-    const char* name;
-    std::uint32_t priorityClass;
-};
-
-// The six priority items in menu order; each caption is the name a record
-// carries for that class.
-const std::array<PriorityItem, 6> kPriorityItems = {{
-    {"Echtzeit", kRealtimePriorityClass},
-    {"Hoch", kHighPriorityClass},
-    {"Höher als Normal", kAboveNormalPriorityClass},
-    {"Normal", kNormalPriorityClass},
-    {"Niedriger als Normal", kBelowNormalPriorityClass},
-    {"Niedrig", kIdlePriorityClass},
-}};
 
 std::string Quoted(const std::string& text) {
     return kQuote + text + kQuote;
@@ -145,9 +128,10 @@ PriorityMarks TProcessListController::ProcessMenuPopup() const {
     if (selected.empty()) return marks;
     marks.change = true;
     const std::string& priority = rows_.Record(selected.front()).Priority;
-    for (const PriorityItem& item : kPriorityItems) {
-        if (priority == item.name) {
-            marks.checkedClass = item.priorityClass;
+    // Each item's caption is the name its class gives a record.
+    for (const std::uint32_t priorityClass : kPriorityClasses) {
+        if (priority == PriorityClassName(priorityClass)) {
+            marks.checkedClass = priorityClass;
             break;
         }
     }

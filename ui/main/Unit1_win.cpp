@@ -273,7 +273,7 @@ void TForm1::FinalizeProcessBtnClick() {
 void TForm1::ApplyPriorityMarks(const PriorityMarks& marks, int firstItem) {
     if (!marks.change) return;
     for (int i = 0; i < kPriorityItemCount; ++i) {
-        menu_.SetChecked(firstItem + i, marks.checkedClass && *marks.checkedClass == kPriorityItemClasses[i]);
+        menu_.SetChecked(firstItem + i, marks.checkedClass && *marks.checkedClass == kPriorityClasses[i]);
     }
 }
 
@@ -315,8 +315,9 @@ void TForm1::OptionsMinimizeAfterExecutingItemClick() {
 }
 
 void TForm1::OnCommand(int id) {
-    if (id >= kFilePriorityFirstItem && id < kFilePriorityFirstItem + kPriorityItemCount) return SetPriorityItemClick(menu_.Tag(id));
-    if (id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount) return SetPriorityItemClick(menu_.Tag(id));
+    const bool filePriority = id >= kFilePriorityFirstItem && id < kFilePriorityFirstItem + kPriorityItemCount;
+    const bool processPriority = id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount;
+    if (filePriority || processPriority) return SetPriorityItemClick(menu_.Tag(id));
     switch (id) {
     case kExecuteBtnId: return ExecuteBtnClick();
     case kBringToFrontBtnId:
