@@ -154,3 +154,39 @@ TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefresh
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(MainWindowTest, AlwaysOnTopToggleDropsAndRestoresTopmostWithoutMoving) {
+    RECT before{};
+    GetWindowRect(form->Handle(), &before);
+    SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
+    EXPECT_FALSE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_FALSE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT after{};
+    GetWindowRect(form->Handle(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
+    EXPECT_TRUE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageA(form->Handle(), WM_COMMAND, kOptionsMinimizeAfterExecutingItem, 0);
+    EXPECT_FALSE(form->MinimizeAfterExecuting());
+}
+
+TEST_F(MainWindowTest, SpeedItemsSetThePeriodAndMoveTheRadioMark) {
+    const struct {
+        int item;
+        int period;
+    } speeds[] = {{kViewUpdateTimeHighItem, 300}, {kViewUpdateTimeLowItem, 2000}, {kViewUpdateTimeNormalItem, 1000}};
+    for (const auto& speed : speeds) {
+        SendMessageA(form->Handle(), WM_COMMAND, speed.item, 0);
+        EXPECT_EQ(form->UpdatePeriod(), speed.period);
+        for (int item = kViewUpdateTimeHighItem; item <= kViewUpdateTimeStoppedItem; ++item) {
+            EXPECT_EQ(form->Menu().Checked(item), item == speed.item) << item;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmora
