@@ -66,7 +66,7 @@ void TInfoForm::Create() {
 
     icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_ABOUT_ICON);
     Add({kImage1Id, "STATIC", "", 8, 12, 32, 32, WS_VISIBLE | SS_OWNERDRAW});
-    for (const LabelSpec& spec : kLabels) CreateLabel(spec);
+    for (const LabelSpec& entry : kLabels) CreateLabel(entry);
     Add({kButton1Id, "BUTTON", "OK", 151, 360, 75, 25, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON});
     SetDefaultButton(kButton1Id);
     SetCancelButton(kButton1Id);
@@ -74,29 +74,29 @@ void TInfoForm::Create() {
 
 constexpr int kFittedSlack = 3;
 
-void TInfoForm::CreateLabel(const LabelSpec& spec) {
-    const bool fitted = spec.width == 0;
+void TInfoForm::CreateLabel(const LabelSpec& entry) {
+    const bool fitted = entry.width == 0;
     DWORD style = WS_VISIBLE | SS_NOPREFIX;
-    style |= spec.rightAligned ? SS_RIGHT : fitted ? SS_LEFTNOWORDWRAP : SS_LEFT;
-    if (spec.look == kLink) style |= SS_NOTIFY;  // a notifying static takes the mouse
-    HWND label = Add({LabelId(spec.number), "STATIC", spec.text, spec.x, spec.y, spec.width, spec.height, style});
-    HFONT font = FontOf(spec.look);
+    style |= entry.rightAligned ? SS_RIGHT : fitted ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    if (entry.look == kLink) style |= SS_NOTIFY;  // a notifying static takes the mouse
+    HWND label = Add({LabelId(entry.number), "STATIC", entry.text, entry.x, entry.y, entry.width, entry.height, style});
+    HFONT font = FontOf(entry.look);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.look == kLink) SetWindowSubclass(label, LinkProc, spec.number, reinterpret_cast<DWORD_PTR>(this));
+    if (entry.look == kLink) SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
     if (!fitted) return;
 
     // Sized to its text in its own font, like an autosized label.
     HDC dc = GetDC(label);
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, spec.text, static_cast<int>(std::strlen(spec.text)), &size);
+    GetTextExtentPoint32A(dc, entry.text, static_cast<int>(std::strlen(entry.text)), &size);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
     // A little room for glyphs that reach past their advance width (and for
     // substituted fonts that draw wider than they measure).
     size.cx += Scale(kFittedSlack, Dpi());
-    const int left = Scale(spec.x, Dpi()) - (spec.rightAligned ? size.cx : 0);
-    SetWindowPos(label, nullptr, left, Scale(spec.y, Dpi()), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = Scale(entry.x, Dpi()) - (entry.rightAligned ? size.cx : 0);
+    SetWindowPos(label, nullptr, left, Scale(entry.y, Dpi()), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A static reports only left clicks; the links answer every mouse button,
@@ -173,8 +173,8 @@ void TInfoForm::PaintImage1(const DRAWITEMSTRUCT& item) {
 LRESULT TInfoForm::LabelColors(HDC dc, HWND label) {
     const int id = GetDlgCtrlID(label);
     Look look = kText;
-    for (const LabelSpec& spec : kLabels) {
-        if (LabelId(spec.number) == id) look = spec.look;
+    for (const LabelSpec& entry : kLabels) {
+        if (LabelId(entry.number) == id) look = entry.look;
     }
     const COLORREF colours[kLookCount] = {kBlack, kGrey, kBlack, GetSysColor(COLOR_WINDOWTEXT),
                                           GetSysColor(COLOR_WINDOWTEXT), kLinkColour};

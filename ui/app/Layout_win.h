@@ -35,7 +35,7 @@ FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bo
 FontHandle MakeWindowFont(int dpi);
 
 // Creates one control from its table row, scaled to `dpi`, with `font`.
-HWND CreateControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font);
+HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font);
 
 // Keeps anchored controls at their distance to the right and bottom edges
 // of their parent when it is resized.

@@ -24,7 +24,7 @@ public:
 protected:
     // Creates the hidden window and the form's font ("MS Sans Serif", 8 pt).
     void CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight, bool topmost);
-    HWND Add(const ControlSpec& spec) { return CreateControl(Handle(), spec, dpi_, font_.Get()); }
+    HWND Add(const ControlSpec& entry) { return CreateControl(Handle(), entry, dpi_, font_.Get()); }
     HWND Item(int id) const { return GetDlgItem(Handle(), id); }
     // Enter clicks the default button, Esc the cancel button.
     void SetDefaultButton(int id) { defaultButton_ = id; }

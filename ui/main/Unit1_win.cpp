@@ -142,10 +142,10 @@ void TForm1::CreateControls() {
     processesTab_ = makePage(*processesPage_);
     LayoutPages();
 
-    for (const ControlSpec& spec : kTasksPage) CreateControl(tasksTab_, spec, dpi_, font_.Get());
-    for (const ControlSpec& spec : kProcessesPage) CreateControl(processesTab_, spec, dpi_, font_.Get());
-    for (const ControlSpec& spec : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, spec.id), spec.anchors);
-    for (const ControlSpec& spec : kProcessesPage) anchors_.Add(GetDlgItem(processesTab_, spec.id), spec.anchors);
+    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors);
+    for (const ControlSpec& entry : kProcessesPage) anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors);
     AddColumns(GetDlgItem(tasksTab_, kTaskViewId), kTaskColumns, dpi_);
     AddColumns(GetDlgItem(processesTab_, kProcessViewId), kProcessColumns, dpi_);
     processView_.Attach(GetDlgItem(processesTab_, kProcessViewId));

@@ -105,7 +105,7 @@ TExecuteForm::~TExecuteForm() {
 void TExecuteForm::Create() {
     CreateForm("TExecuteForm", "Ausführen", 353, 137, false);
     icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_RUN_ICON);
-    for (const ControlSpec& spec : kControls) Add(spec);
+    for (const ControlSpec& layout : kControls) Add(layout);
     AutoSize(Item(kLabel1Id), Font());
     SetDefaultButton(kBokId);
     SetCancelButton(kBclId);

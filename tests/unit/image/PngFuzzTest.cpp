@@ -39,49 +39,49 @@ struct Seed {
     Bytes filtered;  // the inflated image data, filter bytes included
 };
 
-Seed MakeSeed(PngSpec spec, std::mt19937& random, std::vector<Chunk> extra = {}) {
-    const std::size_t rowBytes = test::PackedRowBytes(spec.width, spec.bitDepth, spec.colourType);
-    if (spec.rows.empty())
-        for (std::size_t i = 0; i < rowBytes * std::size_t(spec.height); ++i)
-            spec.rows.push_back(std::uint8_t(random()));
+Seed MakeSeed(PngSpec picture, std::mt19937& random, std::vector<Chunk> extra = {}) {
+    const std::size_t rowBytes = test::PackedRowBytes(picture.width, picture.bitDepth, picture.colourType);
+    if (picture.rows.empty())
+        for (std::size_t i = 0; i < rowBytes * std::size_t(picture.height); ++i)
+            picture.rows.push_back(std::uint8_t(random()));
     Seed seed;
-    seed.chunks = test::BuildChunks(spec);
+    seed.chunks = test::BuildChunks(picture);
     seed.chunks.insert(seed.chunks.begin() + 1, extra.begin(), extra.end());
-    png::Header header{spec.width, spec.height, spec.bitDepth, spec.colourType};
-    seed.filtered = test::FilterRows(spec.rows, rowBytes, png::FilterStride(header), spec.filter);
+    png::Header header{picture.width, picture.height, picture.bitDepth, picture.colourType};
+    seed.filtered = test::FilterRows(picture.rows, rowBytes, png::FilterStride(header), picture.filter);
     return seed;
 }
 
 std::vector<Seed> MakeSeeds(std::mt19937& random) {
     std::vector<Seed> seeds;
-    PngSpec rgba = test::Spec(13, 9, 8, 6);
+    PngSpec rgba = test::Picture(13, 9, 8, 6);
     rgba.filter = test::kCycleFilters;
     rgba.idatPieces = 2;
     seeds.push_back(MakeSeed(rgba, random));
 
-    PngSpec palette = test::Spec(7, 5, 4, 3);
+    PngSpec palette = test::Picture(7, 5, 4, 3);
     palette.palette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
     palette.transparency = {0, 100, 200};
     for (int i = 0; i < 4 * 5; ++i) palette.rows.push_back(std::uint8_t((i % 5) << 4 | (i % 4)));
     palette.filter = test::kCycleFilters;
     seeds.push_back(MakeSeed(palette, random));
 
-    PngSpec grey16 = test::Spec(6, 4, 16, 0);
+    PngSpec grey16 = test::Picture(6, 4, 16, 0);
     grey16.transparency = {0x80, 0x00};
     grey16.filter = 4;
     seeds.push_back(MakeSeed(grey16, random));
 
-    PngSpec greyAlpha = test::Spec(5, 5, 8, 4);
+    PngSpec greyAlpha = test::Picture(5, 5, 8, 4);
     greyAlpha.idatPieces = 3;
     greyAlpha.filter = 3;
     seeds.push_back(MakeSeed(greyAlpha, random, {{"tEXt", {'k', 0, 'v'}}}));
 
-    PngSpec rgb = test::Spec(9, 3, 8, 2);
+    PngSpec rgb = test::Picture(9, 3, 8, 2);
     rgb.transparency = {0, 1, 0, 2, 0, 3};
     rgb.filter = test::kCycleFilters;
     seeds.push_back(MakeSeed(rgb, random));
 
-    PngSpec bits = test::Spec(17, 3, 1, 0);
+    PngSpec bits = test::Picture(17, 3, 1, 0);
     bits.filter = 1;
     seeds.push_back(MakeSeed(bits, random));
     return seeds;

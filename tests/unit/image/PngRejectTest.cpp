@@ -29,10 +29,10 @@ PngStatus Decode(const Bytes& png) {
 }
 
 PngSpec SmallRgba() {
-    PngSpec spec = test::Spec(3, 2, 8, 6);
-    for (int i = 0; i < 3 * 2 * 4; ++i) spec.rows.push_back(std::uint8_t(i * 11));
-    spec.filter = test::kCycleFilters;
-    return spec;
+    PngSpec picture = test::Picture(3, 2, 8, 6);
+    for (int i = 0; i < 3 * 2 * 4; ++i) picture.rows.push_back(std::uint8_t(i * 11));
+    picture.filter = test::kCycleFilters;
+    return picture;
 }
 
 // The picture's chunks with the header body replaced.
@@ -64,15 +64,15 @@ TEST(PngSignature, OtherDataIsNotPng) {
 }
 
 TEST(PngTruncation, EveryShorterPrefixFails) {
-    for (const PngSpec& spec : {SmallRgba(), [] {
-             PngSpec palette = test::Spec(5, 3, 2, 3);
+    for (const PngSpec& picture : {SmallRgba(), [] {
+             PngSpec palette = test::Picture(5, 3, 2, 3);
              palette.palette = {1, 2, 3, 4, 5, 6};
              palette.transparency = {7};
              palette.rows.assign(2 * 3, 0x44);
              palette.idatPieces = 3;
              return palette;
          }()}) {
-        const Bytes png = test::EncodePng(spec);
+        const Bytes png = test::EncodePng(picture);
         for (std::size_t length = 1; length < png.size(); ++length) {
             const Bytes prefix(png.begin(), png.begin() + long(length));
             const PngStatus status = Decode(prefix);
@@ -127,10 +127,10 @@ TEST(PngHeader, DepthMustSuitTheColourType) {
         for (int depth : {0, 1, 2, 3, 4, 5, 7, 8, 9, 12, 16, 32}) {
             SCOPED_TRACE(testing::Message() << "colour type " << colourType << " depth " << depth);
             if (allowed.count({colourType, depth})) {
-                PngSpec spec = test::Spec(3, 2, depth, colourType);
-                spec.rows.assign(2 * test::PackedRowBytes(3, depth, colourType), 0);
-                if (colourType == 3) spec.palette = {1, 2, 3};
-                EXPECT_EQ(Decode(test::EncodePng(spec)), PngStatus::Ok);
+                PngSpec picture = test::Picture(3, 2, depth, colourType);
+                picture.rows.assign(2 * test::PackedRowBytes(3, depth, colourType), 0);
+                if (colourType == 3) picture.palette = {1, 2, 3};
+                EXPECT_EQ(Decode(test::EncodePng(picture)), PngStatus::Ok);
             } else {
                 EXPECT_EQ(Decode(WithHeader(test::HeaderBody(3, 2, depth, colourType))),
                           PngStatus::BadData);

@@ -96,19 +96,19 @@ Bytes Deflate(const Bytes& data) {
     return out;
 }
 
-std::vector<Chunk> BuildChunks(const PngSpec& spec) {
+std::vector<Chunk> BuildChunks(const PngSpec& picture) {
     std::vector<Chunk> chunks;
     chunks.push_back(
-        {"IHDR", HeaderBody(spec.width, spec.height, spec.bitDepth, spec.colourType)});
-    if (!spec.palette.empty()) chunks.push_back({"PLTE", spec.palette});
-    if (!spec.transparency.empty()) chunks.push_back({"tRNS", spec.transparency});
+        {"IHDR", HeaderBody(picture.width, picture.height, picture.bitDepth, picture.colourType)});
+    if (!picture.palette.empty()) chunks.push_back({"PLTE", picture.palette});
+    if (!picture.transparency.empty()) chunks.push_back({"tRNS", picture.transparency});
 
-    const int bitsPerPixel = ChannelCount(spec.colourType) * spec.bitDepth;
+    const int bitsPerPixel = ChannelCount(picture.colourType) * picture.bitDepth;
     const int bpp = bitsPerPixel < 8 ? 1 : bitsPerPixel / 8;
-    const std::size_t rowBytes = PackedRowBytes(spec.width, spec.bitDepth, spec.colourType);
-    const Bytes packed = Deflate(FilterRows(spec.rows, rowBytes, bpp, spec.filter));
+    const std::size_t rowBytes = PackedRowBytes(picture.width, picture.bitDepth, picture.colourType);
+    const Bytes packed = Deflate(FilterRows(picture.rows, rowBytes, bpp, picture.filter));
 
-    const std::size_t pieces = std::size_t(spec.idatPieces < 1 ? 1 : spec.idatPieces);
+    const std::size_t pieces = std::size_t(picture.idatPieces < 1 ? 1 : picture.idatPieces);
     for (std::size_t i = 0; i < pieces; ++i) {
         const std::size_t begin = packed.size() * i / pieces;
         const std::size_t end = packed.size() * (i + 1) / pieces;
@@ -132,7 +132,7 @@ Bytes Assemble(const std::vector<Chunk>& chunks) {
     return png;
 }
 
-Bytes EncodePng(const PngSpec& spec) { return Assemble(BuildChunks(spec)); }
+Bytes EncodePng(const PngSpec& picture) { return Assemble(BuildChunks(picture)); }
 
 void FixChecksums(Bytes& png) {
     std::size_t pos = 8;

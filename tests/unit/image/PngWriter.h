@@ -31,13 +31,13 @@ struct PngSpec {
     int idatPieces = 1;  // how many IDAT chunks the compressed data is split into
 };
 
-inline PngSpec Spec(int width, int height, int bitDepth, int colourType) {
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitDepth = bitDepth;
-    spec.colourType = colourType;
-    return spec;
+inline PngSpec Picture(int width, int height, int bitDepth, int colourType) {
+    PngSpec picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bitDepth = bitDepth;
+    picture.colourType = colourType;
+    return picture;
 }
 
 Bytes Be32(std::uint32_t value);
@@ -53,11 +53,11 @@ Bytes FilterRows(const Bytes& rows, std::size_t rowBytes, int bytesPerPixel, int
 Bytes Deflate(const Bytes& data);
 
 // The chunk list of a complete picture: IHDR, PLTE, tRNS, IDAT..., IEND.
-std::vector<Chunk> BuildChunks(const PngSpec& spec);
+std::vector<Chunk> BuildChunks(const PngSpec& picture);
 
 // Signature plus the chunks with correct lengths and checksums.
 Bytes Assemble(const std::vector<Chunk>& chunks);
-Bytes EncodePng(const PngSpec& spec);
+Bytes EncodePng(const PngSpec& picture);
 
 // Rewrites the checksum of every chunk that lies wholly inside the data, so
 // that edits get past the checksum test to the code behind it.
