@@ -3,6 +3,7 @@
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
+#include "ui/about/Info_win.h"
 #include "ui/main/Unit1_win.h"
 
 #include <commctrl.h>
@@ -186,6 +187,28 @@ TEST_F(MainWindowTest, SpeedItemsSetThePeriodAndMoveTheRadioMark) {
             EXPECT_EQ(form->Menu().Checked(item), item == speed.item) << item;
         }
     }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+void CALLBACK CloseActiveDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (HWND active = GetActiveWindow()) PostMessageA(active, WM_CLOSE, 0, 0);
+}
+
+TEST_F(MainWindowTest, ClosingADialogGivesTheKeyboardBackToTheMainWindow) {
+    TInfoForm info;
+    info.Create();
+    SetActiveWindow(form->Handle());
+    SetTimer(nullptr, 0, 50, CloseActiveDialog);
+    info.ShowModal();
+    EXPECT_FALSE(IsWindowVisible(info.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
 }
 
 }  // namespace

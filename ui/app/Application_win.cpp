@@ -93,7 +93,6 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::RunModal(HWND dialog, const bool& done) {
-    TaskWindowsDisabled disabled(dialog);
     MSG msg;
     while (!done) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);

@@ -38,8 +38,8 @@ public:
     int Run();
     // Dispatches every message already waiting, then returns.
     void ProcessMessages();
-    // Runs a modal loop for `dialog` until `done` becomes true; the other
-    // windows of the application are disabled meanwhile.
+    // Runs a modal loop for `dialog` until `done` becomes true (the caller
+    // disables the other windows for that time: TaskWindowsDisabled).
     void RunModal(HWND dialog, const bool& done);
     // Minimises the application: every visible top-level window of it goes
     // to the taskbar.

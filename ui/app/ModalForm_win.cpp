@@ -29,17 +29,21 @@ void TModalForm::ShowModal() {
     // The owner may have changed since the form was created (start-up order).
     HWND owner = Application().MainWindow() ? Application().MainWindow() : Application().Handle();
     SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();
     Application().RunModal(Handle(), closed_);
+    disabled_.reset();
     showing_ = false;
 }
 
 void TModalForm::Close() {
     if (closed_) return;
     FormClose();
-    // Enable the owner before hiding, so the activation goes back to it.
     closed_ = true;
+    // Enable the other windows before hiding, so that the activation goes
+    // back to the owner rather than to no window at all.
+    disabled_.reset();
     ShowWindow(Handle(), SW_HIDE);
 }
 

@@ -4,9 +4,12 @@
 // run; ShowModal shows it, Close hides it and ends the modal loop.
 #pragma once
 
+#include "ui/app/Application_win.h"
 #include "ui/app/Handles_win.h"
 #include "ui/app/Layout_win.h"
 #include "ui/app/Window_win.h"
+
+#include <memory>
 
 namespace velmora {
 
@@ -43,6 +46,7 @@ private:
     int cancelButton_ = 0;
     bool showing_ = false;
     bool closed_ = true;
+    std::unique_ptr<TaskWindowsDisabled> disabled_;  // while shown
 };
 
 }  // namespace velmora
