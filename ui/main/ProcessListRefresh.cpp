@@ -1,7 +1,9 @@
 #include "ui/main/ProcessListController.h"
 #include "ui/main/PidIndex.h"
 
+#include <charconv>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -12,6 +14,19 @@ RowTexts TextsOf(const TProcess& record) {
     return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads),
             record.Priority};
 }
+
+// A number's decimal text on the stack: comparing a row's texts with its
+// record costs no string at all when nothing changed.
+class Decimal {
+public:
+    template <typename T>
+    explicit Decimal(T value) : end_(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr) {}
+    std::string_view View() const { return {digits_, static_cast<std::size_t>(end_ - digits_)}; }
+
+private:
+    char digits_[16];
+    char* end_;
+};
 
 // Opens the view's update bracket at the first change only, so a refresh
 // that changes nothing never makes the view repaint.
@@ -64,12 +79,11 @@ void TProcessListController::UpdateProcessList() {
 
     for (int i = 0; i < list.Count(); ++i) {
         const TProcess& record = list.Items(i);
-        const RowTexts texts = TextsOf(record);
         const int found = rowOf.RowOf(record.ProcessID);
         if (found < 0) {
             update.Open();
             const int row = static_cast<int>(keep.size());
-            rows_.Append(texts, TProcess::CreateCopy(record));
+            rows_.Append(TextsOf(record), TProcess::CreateCopy(record));
             rowOf.Add(record.ProcessID, row);
             keep.push_back(true);
             changed = true;
@@ -77,10 +91,13 @@ void TProcessListController::UpdateProcessList() {
         }
         const int row = found;
         keep[static_cast<std::size_t>(row)] = true;
+        const Decimal pid(record.ProcessID);
+        const Decimal threads(record.Threads);
+        const std::string_view texts[kColumnCount] = {record.Name, pid.View(), threads.View(), record.Priority};
         for (int column = 0; column < kColumnCount; ++column) {
             if (rows_.Text(row, column) == texts[column]) continue;
             update.Open();
-            rows_.SetText(row, column, texts[column]);
+            rows_.SetText(row, column, std::string(texts[column]));
             changed = true;
         }
     }

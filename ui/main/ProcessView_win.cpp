@@ -51,6 +51,11 @@ void ProcessView::ItemDeleted(LPARAM param) {
     delete data;
 }
 
+void ProcessView::AllItemsDeleted() {
+    for (RowData* data : rows_) delete data;
+    rows_.clear();
+}
+
 int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM compare) {
     auto* ra = reinterpret_cast<RowData*>(a);
     auto* rb = reinterpret_cast<RowData*>(b);

@@ -38,8 +38,11 @@ public:
 
     // Answers LVN_GETDISPINFO from the row data.
     void GetDispInfo(NMLVDISPINFOA& info) const;
-    // LVN_DELETEITEM / LVN_DELETEALLITEMS: the row's record goes with it.
+    // LVN_DELETEITEM: the row's record goes with it.
     void ItemDeleted(LPARAM data);
+    // LVN_DELETEALLITEMS (the view is being emptied or destroyed): every
+    // record goes at once, and the view need not report rows one by one.
+    void AllItemsDeleted();
 
 private:
     struct RowData {

@@ -350,6 +350,7 @@ LRESULT TForm1::OnNotify(NMHDR& header) {
         switch (header.code) {
         case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
         case LVN_DELETEITEM: processView_.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam); break;
+        case LVN_DELETEALLITEMS: processView_.AllItemsDeleted(); return TRUE;  // no LVN_DELETEITEM each
         case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
         case LVN_ITEMCHANGED: ProcessViewChange(); break;
         default: break;
