@@ -71,14 +71,10 @@ private:
         entry.processId = raw.th32ProcessID;
         entry.threads = static_cast<std::int32_t>(raw.cntThreads);
         entry.basePriority = static_cast<std::int32_t>(raw.pcPriClassBase);
-        // Up to the first NUL, at most the buffer's 260 characters.
+        // The whole buffer as the system left it; the record reads it up to
+        // its first NUL, never past its end.
         static_assert(sizeof entry.exeFile == sizeof raw.szExeFile, "both MAX_PATH");
-        const void* nul = std::memchr(raw.szExeFile, '\0', sizeof raw.szExeFile);
-        const std::size_t length =
-            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - raw.szExeFile)
-                : sizeof raw.szExeFile;
-        std::memset(entry.exeFile, 0, sizeof entry.exeFile);
-        std::memcpy(entry.exeFile, raw.szExeFile, length);
+        std::memcpy(entry.exeFile, raw.szExeFile, sizeof entry.exeFile);
     }
 
     bool found_ = false;

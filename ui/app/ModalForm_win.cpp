@@ -4,6 +4,16 @@
 
 namespace velmora {
 
+namespace {
+
+// Dialogs belong to the main window once it exists, else to the hidden
+// application window.
+HWND ModalOwner() {
+    return Application().MainWindow() ? Application().MainWindow() : Application().Handle();
+}
+
+}  // namespace
+
 void TModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
                             bool topmost) {
     dpi_ = ScreenDpi();
@@ -17,8 +27,7 @@ void TModalForm::CreateForm(const char* className, const char* caption, int clie
     // Centred on the primary monitor.
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    HWND owner = Application().MainWindow() ? Application().MainWindow() : Application().Handle();
-    CreateHandle(className, caption, style, exStyle, x, y, width, height, owner);
+    CreateHandle(className, caption, style, exStyle, x, y, width, height, ModalOwner());
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
@@ -27,8 +36,7 @@ void TModalForm::ShowModal() {
     showing_ = true;
     closed_ = false;
     // The owner may have changed since the form was created (start-up order).
-    HWND owner = Application().MainWindow() ? Application().MainWindow() : Application().Handle();
-    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ModalOwner()));
     disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();

@@ -125,9 +125,18 @@ HMENU TMainMenu::Popup(int id) const {
     return item ? item->handle : nullptr;
 }
 
-bool TMainMenu::Enabled(int id) const { return Find(id) && Find(id)->enabled; }
-bool TMainMenu::Checked(int id) const { return Find(id) && Find(id)->checked; }
-bool TMainMenu::Visible(int id) const { return Find(id) && Find(id)->visible; }
+bool TMainMenu::Enabled(int id) const {
+    const Item* item = Find(id);
+    return item && item->enabled;
+}
+bool TMainMenu::Checked(int id) const {
+    const Item* item = Find(id);
+    return item && item->checked;
+}
+bool TMainMenu::Visible(int id) const {
+    const Item* item = Find(id);
+    return item && item->visible;
+}
 std::string TMainMenu::Caption(int id) const { return Find(id) ? Find(id)->caption : std::string(); }
 int TMainMenu::Tag(int id) const { return Find(id) ? Find(id)->tag : 0; }
 

@@ -87,7 +87,7 @@ BoxAnswer TForm1::ApplicationBoxes::Show(const std::string& text, const std::str
     return Application().MessageBoxes().Show(text, caption, kind);
 }
 
-TForm1::TForm1(ISystem& system) : system_(system), controller_(system, processView_, boxes_) {}
+TForm1::TForm1(ISystem& system) : controller_(system, processView_, boxes_) {}
 
 TForm1::~TForm1() {
     // Destroy the window while this object is whole: the list view releases

@@ -91,7 +91,6 @@ private:
     void OnContextMenu(HWND control, int x, int y);
     void ApplyPriorityMarks(const PriorityMarks& marks, int firstItem);
 
-    ISystem& system_;
     ApplicationBoxes boxes_;
     ProcessView processView_;
     TProcessListController controller_;
