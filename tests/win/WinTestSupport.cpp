@@ -16,9 +16,21 @@ ChildProcess::ChildProcess(int seconds) {
     std::string commandLine = "\"" + dir + VELMORA_TEST_CHILD + "\" " + std::to_string(seconds);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                        &startup, &info_)) {
-        throw std::runtime_error("cannot start the test child: " + commandLine);
+    // Wine may refuse a start for a moment while many processes come up at
+    // once; a few tries keep a busy test machine from failing the test.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                           nullptr, &startup, &info_)) {
+            error = 0;
+            break;
+        }
+        error = GetLastError();
+        Sleep(200);
+    }
+    if (error) {
+        throw std::runtime_error("cannot start the test child (error " + std::to_string(error) +
+                                 "): " + commandLine);
     }
     CloseHandle(info_.hThread);
     info_.hThread = nullptr;
