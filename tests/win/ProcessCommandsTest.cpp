@@ -227,6 +227,18 @@ TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProce
     EXPECT_TRUE(child.Running());
 }
 
+TEST_F(ProcessCommandsTest, RealBoxesStayAboveTheMainWindowOnlyWhileItIsOnTop) {
+    Application().SetMessageBoxes(nullptr);
+    wintest::BoxAnswerer answerer(IDOK);
+    Application().MessageBoxes().Show("oben", "Velmora", BoxKind::Error);
+    form->OptionsAlwaysOnTopItemClick();  // no longer on top
+    Application().MessageBoxes().Show("normal", "Velmora", BoxKind::Error);
+    ASSERT_EQ(answerer.boxes.size(), 2u);
+    EXPECT_TRUE(answerer.boxes[0].topmost) << "a box beneath the topmost window would hold the keyboard unseen";
+    EXPECT_FALSE(answerer.boxes[1].topmost);
+    EXPECT_FALSE(GetWindowLongA(Application().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "the owner goes back";
+}
+
 TEST_F(ProcessCommandsTest, RealConfirmationBoxTakesEnterAsYes) {
     Application().SetMessageBoxes(nullptr);
     ChildProcess child;

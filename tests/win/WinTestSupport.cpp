@@ -122,7 +122,8 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
         char className[32] = {};
         GetClassNameA(box, className, sizeof(className));
         if (std::string(className) == "#32770") {
-            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr};
+            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr,
+                     (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0};
             EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
             activeAnswerer->boxes.push_back(seen);
             if (activeAnswerer->button_ == kPressEnter) {
@@ -131,6 +132,15 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
                 PostMessageA(box, WM_COMMAND, MAKEWPARAM(activeAnswerer->button_, BN_CLICKED),
                              reinterpret_cast<LPARAM>(GetDlgItem(box, activeAnswerer->button_)));
             }
+        }
+    }
+    // The stacking a box had while it was open, read as it goes.
+    if (code == HCBT_DESTROYWND && activeAnswerer && !activeAnswerer->boxes.empty()) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        char className[32] = {};
+        GetClassNameA(box, className, sizeof(className));
+        if (std::string(className) == "#32770") {
+            activeAnswerer->boxes.back().topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -66,6 +66,7 @@ public:
         std::string text;
         bool hasYes;
         bool hasNo;
+        bool topmost;  // in the topmost band while it was open
     };
     std::vector<Box> boxes;
 

@@ -25,6 +25,41 @@ BOOL CALLBACK MinimizeUnowned(HWND window, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK FindTopmost(HWND window, LPARAM found) {
+    if (IsOwnTopLevel(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool AnyOwnWindowTopmost() {
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindTopmost, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// While one of our windows stays on top, a box owned by the hidden
+// application window would open beneath it, unseen but holding the
+// keyboard. Lifting the (invisible) owner into the topmost band for the
+// box's lifetime takes the box along, since owned windows stay above their
+// owner.
+class OwnerOnTopWhileNeeded {
+public:
+    explicit OwnerOnTopWhileNeeded(HWND owner) : owner_(AnyOwnWindowTopmost() ? owner : nullptr) {
+        if (owner_) SetWindowPos(owner_, HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+    }
+    ~OwnerOnTopWhileNeeded() {
+        if (owner_) SetWindowPos(owner_, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
+    }
+    OwnerOnTopWhileNeeded(const OwnerOnTopWhileNeeded&) = delete;
+    OwnerOnTopWhileNeeded& operator=(const OwnerOnTopWhileNeeded&) = delete;
+
+private:
+    static constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    HWND owner_;
+};
+
 }  // namespace
 
 TApplication& Application() {
@@ -137,6 +172,7 @@ BoxAnswer TApplication::WinMessageBoxes::Show(const std::string& text, const std
     int answer = 0;
     {
         TaskWindowsDisabled disabled;
+        OwnerOnTopWhileNeeded onTop(app_.Handle());
         answer = MessageBoxA(app_.Handle(), text.c_str(), caption.c_str(), flags);
     }
     if (previous && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
