@@ -17,6 +17,7 @@ HWND ModalOwner() {
 void TModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
                             bool topmost) {
     dpi_ = ScreenDpi();
+    topmost_ = topmost;
     font_ = MakeWindowFont(dpi_);
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
@@ -38,6 +39,10 @@ void TModalForm::ShowModal() {
     // The owner may have changed since the form was created (start-up order).
     SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ModalOwner()));
     disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
+    // A form that stays on top does so whatever became of its owner's
+    // topmost state since the last showing (the system moves owned windows
+    // along with their owner).
+    if (topmost_) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();
     Application().RunModal(Handle(), closed_);

@@ -46,6 +46,7 @@ private:
     int cancelButton_ = 0;
     bool showing_ = false;
     bool closed_ = true;
+    bool topmost_ = false;
     std::unique_ptr<TaskWindowsDisabled> disabled_;  // while shown
 };
 
