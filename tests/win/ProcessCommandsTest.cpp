@@ -193,6 +193,20 @@ TEST_F(ProcessCommandsTest, SelectionRenamesAndDisablesTheProcessCommands) {
     EXPECT_FALSE(form->Menu().Enabled(kFilePriorityItem));
 }
 
+TEST_F(ProcessCommandsTest, ARowWhoseTextChangesMakesTheCommandsFollowTheSelection) {
+    ChildProcess child;
+    form->UpdateProcessList();
+    HWND button = form->Control(TForm1::kFinalizeProcessBtnId);
+    ASSERT_TRUE(IsWindowEnabled(button)) << "enabled until the first change";
+    // Another program raises the child's priority; the refresh rewrites its
+    // row's priority text, and with nothing selected the commands go grey.
+    ASSERT_TRUE(SetPriorityClass(child.Process(), ABOVE_NORMAL_PRIORITY_CLASS));
+    form->UpdateProcessList();
+    EXPECT_FALSE(IsWindowEnabled(button));
+    EXPECT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->Menu().Enabled(kFilePriorityItem));
+}
+
 TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
     ChildProcess child;
     form->UpdateProcessList();

@@ -9,6 +9,7 @@
 #include "ui/main/ProcessRows.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,10 @@ public:
     // Refresh (ProcessListRefresh.cpp)
     void UpdateProcessList();
     bool Refreshing() const { return refreshing_; }
+    // Runs once at the end of a refresh that rewrote a text of an existing
+    // row, as a list view reports a row whose text changed (the process
+    // commands then follow the selection again).
+    std::function<void()> OnRowTextChanged;
 
     // Ordering (ProcessListSorting.cpp)
     void ResetSort();

@@ -69,6 +69,7 @@ void TProcessListController::UpdateProcessList() {
     FlagScope busy(refreshing_);
     UpdateBracket update(rows_);
     bool changed = false;
+    bool textChanged = false;
 
     // Identifier -> row; the first row wins, so a duplicate row is dropped
     // below and every process ends up with exactly one row.
@@ -98,7 +99,7 @@ void TProcessListController::UpdateProcessList() {
             if (rows_.Text(row, column) == texts[column]) continue;
             update.Open();
             rows_.SetText(row, column, std::string(texts[column]));
-            changed = true;
+            changed = textChanged = true;
         }
     }
 
@@ -114,6 +115,7 @@ void TProcessListController::UpdateProcessList() {
         update.Open();
         SortRows();
     }
+    if (textChanged && OnRowTextChanged) OnRowTextChanged();
 }
 
 }  // namespace velmora

@@ -87,7 +87,11 @@ BoxAnswer TForm1::ApplicationBoxes::Show(const std::string& text, const std::str
     return Application().MessageBoxes().Show(text, caption, kind);
 }
 
-TForm1::TForm1(ISystem& system) : controller_(system, processView_, boxes_) {}
+TForm1::TForm1(ISystem& system) : controller_(system, processView_, boxes_) {
+    // The rows take their texts through callbacks, so the list view reports
+    // no text change of its own; the refresh does.
+    controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
+}
 
 TForm1::~TForm1() {
     // Destroy the window while this object is whole: the list view releases

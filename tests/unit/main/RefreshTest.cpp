@@ -91,6 +91,22 @@ TEST_F(RefreshTest, Refresh_RewritesChangedTextsButRecordKeepsValuesFromWhenAdde
     EXPECT_EQ(rows.Record(rows.RowOf(30)).Priority, "Normal");
 }
 
+TEST_F(RefreshTest, Refresh_ReportsRewrittenTextsOnceButNotNewOrRemovedRows) {
+    int reports = 0;
+    controller.OnRowTextChanged = [&] { ++reports; };
+    StartWithFive();
+    EXPECT_EQ(reports, 0) << "rows that are only added change no text";
+    system.AddProcess(60, "p60.exe");
+    system.RemoveProcess(10);
+    controller.UpdateProcessList();
+    controller.UpdateProcessList();
+    EXPECT_EQ(reports, 0);
+    system.Find(20)->threads = 7;
+    system.Find(30)->threads = 8;
+    controller.UpdateProcessList();
+    EXPECT_EQ(reports, 1);
+}
+
 TEST_F(RefreshTest, Refresh_FailedSnapshotRemovesEveryRow) {
     StartWithFive();
     system.snapshotFails = true;
