@@ -9,9 +9,11 @@ bool OkEnabled(const std::string& text) {
     return !text.empty();
 }
 
-ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting) {
+ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting,
+                                      const BoxShown& remembered) {
     ExecuteResult result;
     result.box = Remember(history_, box);
+    if (remembered) remembered(result.box);
     // From here on the text is the one the box shows after remembering, which
     // may be a history entry's own spelling.
     const std::string& text = result.box.text;

@@ -7,6 +7,7 @@
 #include "ui/run/CommandHistory.h"
 #include "ui/run/HistoryBox.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,7 +37,10 @@ public:
 
     // OK or Enter: remember the text, hand it to the shell split into file and
     // parameters, and explain a failure in an error box captioned with it.
-    ExecuteResult bokClick(const EditState& box, bool minimizeAfterExecuting);
+    // `remembered` sees the box as remembering left it, before the shell
+    // runs, so the window can show that while the shell and a box take time.
+    using BoxShown = std::function<void(const EditState&)>;
+    ExecuteResult bokClick(const EditState& box, bool minimizeAfterExecuting, const BoxShown& remembered = {});
 
     // After the file-open dialog: a chosen file's full path replaces the text
     // and is remembered; without one the box stays as it was.

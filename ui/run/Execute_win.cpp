@@ -133,15 +133,15 @@ void TExecuteForm::FormShow() {
 
 void TExecuteForm::bokClick() {
     const bool minimize = minimizeAfterExecuting_ && minimizeAfterExecuting_();
-    const ExecuteResult result = model_.bokClick(ReadBox(), minimize);
-    SyncHistory();
+    const ExecuteResult result = model_.bokClick(ReadBox(), minimize, [this](const EditState& remembered) {
+        SyncHistory();
+        WriteBox(remembered);
+    });
     switch (result.after) {
     case AfterExecute::Close:
-        WriteBox(result.box);
         Close();
         return;
     case AfterExecute::CloseAndMinimize:
-        WriteBox(result.box);
         Close();
         Application().Minimize();
         return;

@@ -123,7 +123,12 @@ TEST_F(ExecuteModelTest, UsesTheHistorysSpellingOnceTheEntryBecomesCurrent) {
     model.bokClick(Typed("calc"), true);
     model.bokClick(Typed("notepad", 0), true);
     shell.result = 2;
-    const ExecuteResult result = model.bokClick(Typed("CALC", 1), true);
+    std::vector<std::string> shownBeforeShell;
+    const ExecuteResult result = model.bokClick(Typed("CALC", 1), true, [&](const EditState& box) {
+        EXPECT_EQ(shell.calls.size(), 2u) << "the box is shown remembered before the shell runs";
+        shownBeforeShell.push_back(box.text);
+    });
+    EXPECT_EQ(shownBeforeShell, (std::vector<std::string>{"calc"}));
     EXPECT_EQ(model.History().Entries(), (std::vector<std::string>{"calc", "notepad"}));
     EXPECT_EQ(result.box.text, "calc");
     EXPECT_EQ(result.box.currentIndex, 0);
