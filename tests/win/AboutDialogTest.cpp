@@ -309,5 +309,14 @@ TEST_F(AboutDialogTest, EnterEscOkAndCloseEndTheModalDialogAndItShowsAgain) {
     EXPECT_TRUE(ShowModalClosedBy([&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); })) << "close box";
 }
 
+TEST_F(AboutDialogTest, EachShowingStartsCentredWhereverItWasLeft) {
+    SetWindowPos(form.Handle(), nullptr, 7, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(ShowModalClosedBy([&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); }));
+    RECT shown{};
+    GetWindowRect(form.Handle(), &shown);  // hidden again, where it was shown
+    EXPECT_NEAR(shown.left + shown.right, GetSystemMetrics(SM_CXSCREEN), 1);
+    EXPECT_NEAR(shown.top + shown.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
+}
+
 }  // namespace
 }  // namespace velmora

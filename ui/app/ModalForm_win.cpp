@@ -23,13 +23,18 @@ void TModalForm::CreateForm(const char* className, const char* caption, int clie
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
     RECT r{0, 0, Scale(clientWidth, dpi_), Scale(clientHeight, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    // Centred on the primary monitor.
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    CreateHandle(className, caption, style, exStyle, x, y, width, height, ModalOwner());
+    CreateHandle(className, caption, style, exStyle, 0, 0, r.right - r.left, r.bottom - r.top, ModalOwner());
+    CenterOnPrimaryMonitor();
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+}
+
+void TModalForm::CenterOnPrimaryMonitor() {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TModalForm::ShowModal() {
@@ -43,6 +48,8 @@ void TModalForm::ShowModal() {
     // topmost state since the last showing (the system moves owned windows
     // along with their owner).
     if (topmost_) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Every showing starts centred, wherever the user left it last time.
+    CenterOnPrimaryMonitor();
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();
     Application().RunModal(Handle(), closed_);

@@ -40,6 +40,8 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CenterOnPrimaryMonitor();
+
     int dpi_ = 96;
     FontHandle font_;
     int defaultButton_ = 0;
