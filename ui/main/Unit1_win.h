@@ -81,8 +81,12 @@ private:
         BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
     };
 
+    // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
+    // The caption of a process list column, nullptr past the last one.
+    static const char* ProcessColumnCaption(int column);
+    POINT MinimumTrackSize() const;
     void ShowActivePage();
     void SelectPage(int index);
     void ArmTimer();

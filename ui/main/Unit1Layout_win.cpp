@@ -1,0 +1,195 @@
+// The main window's construction: its size and place, the two pages with
+// their controls and columns, and their layout when the window is resized.
+#include "ui/main/Unit1_win.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/app/Application_win.h"
+
+#include <commctrl.h>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kOuterWidth = 463;
+constexpr int kOuterHeight = 519;
+constexpr int kMinWidth = 305;
+constexpr int kMinHeight = 310;
+constexpr int kBevelHeight = 2;
+constexpr int kMargin = 5;
+
+const DWORD kListStyle = WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
+const DWORD kButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+
+const ControlSpec kTasksPage[] = {
+    {TForm1::kTaskViewId, WC_LISTVIEWA, "", 10, 10, 417, 386, kListStyle, WS_EX_CLIENTEDGE, kAnchorLeftTop},
+    {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", 168, 403, 83, 25, kButtonStyle, 0,
+     kAnchorRight | kAnchorBottom},
+    {TForm1::kBringToFrontBtnId, "BUTTON", "Wechseln zu", 256, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
+     kAnchorRight | kAnchorBottom},
+    {TForm1::kFinalizeTaskBtnId, "BUTTON", "Task beenden", 344, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
+     kAnchorRight | kAnchorBottom},
+};
+
+const ControlSpec kProcessesPage[] = {
+    {TForm1::kProcessViewId, WC_LISTVIEWA, "", 10, 10, 417, 386, kListStyle, WS_EX_CLIENTEDGE, kAnchorLeftTop},
+    {TForm1::kFinalizeProcessBtnId, "BUTTON", "Prozess beenden", 320, 403, 107, 25, kButtonStyle, 0,
+     kAnchorRight | kAnchorBottom},
+};
+
+struct ColumnSpec {
+    const char* caption;
+    int width;
+    int format;
+};
+const ColumnSpec kTaskColumns[] = {{"Task", 230, LVCFMT_LEFT}, {"Status", 167, LVCFMT_LEFT}};
+const ColumnSpec kProcessColumns[] = {
+    {"Name", 197, LVCFMT_LEFT}, {"PID", 50, LVCFMT_RIGHT}, {"Threads", 75, LVCFMT_RIGHT}, {"Priorität", 75, LVCFMT_LEFT}};
+
+template <size_t N>
+void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
+    for (size_t i = 0; i < N; ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = columns[i].format;
+        column.cx = Scale(columns[i].width, dpi);
+        column.pszText = const_cast<char*>(columns[i].caption);
+        column.iSubItem = static_cast<int>(i);
+        SendMessageA(view, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+    ListView_SetExtendedListViewStyle(view, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+}
+
+}  // namespace
+
+// Page windows forward what their controls tell them to the main window.
+class TPage : public Window {
+public:
+    void Create(HWND parent) {
+        CreateHandle("TVelmoraPage", "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0,
+                     0, parent);
+    }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CONTEXTMENU:
+            return SendMessageA(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
+        default:
+            return Default(message, wParam, lParam);
+        }
+    }
+};
+
+TForm1::TForm1(ISystem& system) : controller_(system, processView_, boxes_) {
+    // The rows take their texts through callbacks, so the list view reports
+    // no text change of its own; the refresh does.
+    controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
+}
+
+TForm1::~TForm1() {
+    // Destroy the window while this object is whole: the list view releases
+    // its rows' records through notifications that reach OnMessage.
+    if (Handle()) DestroyWindow(Handle());
+}
+
+void TForm1::Create() {
+    dpi_ = ScreenDpi();
+    menu_.Build();
+    int width = Scale(kOuterWidth, dpi_);
+    int height = Scale(kOuterHeight, dpi_);
+    // Centred on the whole desktop, all monitors together.
+    int x = GetSystemMetrics(SM_XVIRTUALSCREEN) + (GetSystemMetrics(SM_CXVIRTUALSCREEN) - width) / 2;
+    int y = GetSystemMetrics(SM_YVIRTUALSCREEN) + (GetSystemMetrics(SM_CYVIRTUALSCREEN) - height) / 2;
+    HICON icon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(IDI_VELMORA));
+    CreateHandle("TForm1", "Velmora", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_CONTROLPARENT, x,
+                 y, width, height, nullptr, menu_.Bar(), icon);
+    CreateControls();
+    Application().SetMainWindow(Handle(), menu_.Accelerators());
+    FormCreate();
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    ArmTimer();
+}
+
+void TForm1::CreateControls() {
+    font_ = MakeWindowFont(dpi_);
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    HINSTANCE instance = Application().Instance();
+    bevel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, Scale(kBevelHeight, dpi_),
+                             Handle(), nullptr, instance, nullptr);
+    pageControl_ = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "",
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                   Handle(), nullptr, instance, nullptr);
+    SendMessageA(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    const char* captions[] = {"Anwendungen", "Prozesse"};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMA tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<char*>(captions[i]);
+        SendMessageA(pageControl_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+    }
+
+    // Pages are windows of their own, so their controls use page coordinates.
+    auto makePage = [this](TPage& page) {
+        page.Create(pageControl_);
+        return page.Handle();
+    };
+    tasksPage_ = std::make_unique<TPage>();
+    processesPage_ = std::make_unique<TPage>();
+    tasksTab_ = makePage(*tasksPage_);
+    processesTab_ = makePage(*processesPage_);
+    LayoutPages();
+
+    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors);
+    for (const ControlSpec& entry : kProcessesPage) anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors);
+    AddColumns(GetDlgItem(tasksTab_, kTaskViewId), kTaskColumns, dpi_);
+    AddColumns(GetDlgItem(processesTab_, kProcessViewId), kProcessColumns, dpi_);
+    processView_.Attach(GetDlgItem(processesTab_, kProcessViewId));
+
+    SelectPage(1);
+}
+
+void TForm1::LayoutPages() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetWindowPos(bevel_, nullptr, 0, 0, client.right, Scale(kBevelHeight, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    int margin = Scale(kMargin, dpi_);
+    int top = Scale(kBevelHeight, dpi_) + margin;
+    SetWindowPos(pageControl_, nullptr, margin, top, client.right - 2 * margin, client.bottom - top - margin,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT display{};
+    GetClientRect(pageControl_, &display);
+    TabCtrl_AdjustRect(pageControl_, FALSE, &display);
+    for (HWND page : {tasksTab_, processesTab_}) {
+        if (!page) continue;
+        SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
+                     display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        anchors_.ParentResized(page);
+    }
+}
+
+void TForm1::SelectPage(int index) {
+    TabCtrl_SetCurSel(pageControl_, index);
+    ShowActivePage();
+}
+
+void TForm1::ShowActivePage() {
+    activePage_ = TabCtrl_GetCurSel(pageControl_);
+    ShowWindow(tasksTab_, activePage_ == 0 ? SW_SHOW : SW_HIDE);
+    ShowWindow(processesTab_, activePage_ == 1 ? SW_SHOW : SW_HIDE);
+}
+
+const char* TForm1::ProcessColumnCaption(int column) {
+    constexpr int count = static_cast<int>(sizeof(kProcessColumns) / sizeof(kProcessColumns[0]));
+    return column >= 0 && column < count ? kProcessColumns[column].caption : nullptr;
+}
+
+POINT TForm1::MinimumTrackSize() const {
+    return {Scale(kMinWidth, dpi_), Scale(kMinHeight, dpi_)};
+}
+
+}  // namespace velmora
