@@ -54,6 +54,10 @@ public:
     // Tests replace the boxes and the shell with scripted ones.
     void SetMessageBoxes(IMessageBoxes* boxes) { boxes_ = boxes ? boxes : &defaultBoxes_; }
     void SetShell(IShell* shell) { shell_ = shell ? shell : &defaultShell_; }
+    // Stand-ins that pass each call on to the boxes and the shell in use at
+    // that moment, for objects that keep a reference made before a swap.
+    IMessageBoxes& CurrentMessageBoxes() { return currentBoxes_; }
+    IShell& CurrentShell() { return currentShell_; }
 
 private:
     class WinMessageBoxes : public IMessageBoxes {
@@ -73,6 +77,27 @@ private:
         TApplication& app_;
     };
 
+    class ForwardBoxes : public IMessageBoxes {
+    public:
+        explicit ForwardBoxes(TApplication& app) : app_(app) {}
+        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override {
+            return app_.MessageBoxes().Show(text, caption, kind);
+        }
+
+    private:
+        TApplication& app_;
+    };
+    class ForwardShell : public IShell {
+    public:
+        explicit ForwardShell(TApplication& app) : app_(app) {}
+        std::uintptr_t Open(const std::string& file, const std::string& parameters) override {
+            return app_.Shell().Open(file, parameters);
+        }
+
+    private:
+        TApplication& app_;
+    };
+
     bool TranslateForMainWindow(MSG& msg);
     void Dispatch(MSG& msg);
 
@@ -85,6 +110,8 @@ private:
     WinShell defaultShell_{*this};
     IMessageBoxes* boxes_ = &defaultBoxes_;
     IShell* shell_ = &defaultShell_;
+    ForwardBoxes currentBoxes_{*this};
+    ForwardShell currentShell_{*this};
 };
 
 // The program's one application object.

@@ -15,10 +15,6 @@ constexpr UINT_PTR kUpdateTimeId = 1;
 
 }  // namespace
 
-BoxAnswer TForm1::ApplicationBoxes::Show(const std::string& text, const std::string& caption, BoxKind kind) {
-    return Application().MessageBoxes().Show(text, caption, kind);
-}
-
 void TForm1::FormCreate() {
     Application().SetTitle("Velmora");
     controller_.ResetSort();

@@ -74,13 +74,6 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Routes message boxes to whatever the application uses at the time
-    // (tests swap in scripted ones after the window exists).
-    class ApplicationBoxes : public IMessageBoxes {
-    public:
-        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
-    };
-
     // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
@@ -95,7 +88,6 @@ private:
     void OnContextMenu(HWND control, int x, int y);
     void ApplyPriorityMarks(const PriorityMarks& marks, int firstItem);
 
-    ApplicationBoxes boxes_;
     ProcessView processView_;
     TProcessListController controller_;
     TMainMenu menu_;

@@ -12,26 +12,6 @@ namespace velmora {
 
 namespace {
 
-// The shell and the message boxes the application uses at the time of the
-// call: tests swap them after the dialog exists.
-IShell& ApplicationShell() {
-    static struct : IShell {
-        std::uintptr_t Open(const std::string& file, const std::string& parameters) override {
-            return Application().Shell().Open(file, parameters);
-        }
-    } shell;
-    return shell;
-}
-
-IMessageBoxes& ApplicationBoxes() {
-    static struct : IMessageBoxes {
-        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override {
-            return Application().MessageBoxes().Show(text, caption, kind);
-        }
-    } boxes;
-    return boxes;
-}
-
 // Two entries, programs and all files; the literal's own NUL ends the list.
 const char kOpenFilter[] = "Programme\0*.exe; *.bat; *.com\0Alle Dateien\0*.*\0";
 
@@ -93,7 +73,7 @@ int CurrentEntry(HWND combo) {
 
 TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
     : OpenDialog(RunOpenDialog),
-      model_(ApplicationShell(), ApplicationBoxes()),
+      model_(Application().CurrentShell(), Application().CurrentMessageBoxes()),
       minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
 
 TExecuteForm::~TExecuteForm() {
