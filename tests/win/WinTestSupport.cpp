@@ -123,7 +123,7 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
         GetClassNameA(box, className, sizeof(className));
         if (std::string(className) == "#32770") {
             Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr,
-                     (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0};
+                     false};
             EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
             activeAnswerer->boxes.push_back(seen);
             if (activeAnswerer->button_ == kPressEnter) {
