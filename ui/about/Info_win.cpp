@@ -83,20 +83,43 @@ void TInfoForm::CreateLabel(const LabelSpec& entry) {
     HFONT font = FontOf(entry.look);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (entry.look == kLink) SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
-    if (!fitted) return;
+    if (!fitted) {
+        // A wrapped label keeps its designed box, but grows downwards where
+        // the screen's font needs more lines' height than the box scales to
+        // (at some DPIs the line height rounds up), so no line is cut off.
+        RECT r{};
+        GetWindowRect(label, &r);
+        const int needed = TextSize(label, font, entry.text, r.right - r.left).cy;
+        if (needed > r.bottom - r.top) {
+            SetWindowPos(label, nullptr, 0, 0, r.right - r.left, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return;
+    }
 
     // Sized to its text in its own font, like an autosized label.
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, entry.text, static_cast<int>(std::strlen(entry.text)), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    SIZE size = TextSize(label, font, entry.text, 0);
     // A little room for glyphs that reach past their advance width (and for
     // substituted fonts that draw wider than they measure).
     size.cx += Scale(kFittedSlack, Dpi());
     const int left = Scale(entry.x, Dpi()) - (entry.rightAligned ? size.cx : 0);
     SetWindowPos(label, nullptr, left, Scale(entry.y, Dpi()), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The size `text` takes in `font`: on one line, or wrapped at `wrapWidth`.
+SIZE TInfoForm::TextSize(HWND label, HFONT font, const char* text, int wrapWidth) {
+    HDC dc = GetDC(label);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    if (wrapWidth > 0) {
+        RECT r{0, 0, wrapWidth, 0};
+        DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        size = {r.right, r.bottom};
+    } else {
+        GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    return size;
 }
 
 // A static reports only left clicks; the links answer every mouse button,

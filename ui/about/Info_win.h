@@ -40,6 +40,7 @@ private:
     static LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR number,
                                      DWORD_PTR form);
     void CreateLabel(const LabelSpec& entry);
+    static SIZE TextSize(HWND label, HFONT font, const char* text, int wrapWidth);
     HFONT FontOf(Look look) const { return fonts_[look] ? fonts_[look].Get() : Font(); }
     void PaintBackground(HDC dc);
     void PaintImage1(const DRAWITEMSTRUCT& item);
