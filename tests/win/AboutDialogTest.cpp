@@ -89,6 +89,7 @@ protected:
         rescueForm = &form;
         rescued = false;
         UINT_PTR timer = SetTimer(nullptr, 0, 5000, Rescue);
+        wintest::Closer watchdog("the about dialog", [] {}, 10000);
         input();
         form.ShowModal();
         KillTimer(nullptr, timer);

@@ -1,5 +1,6 @@
 // The main window under Wine: start-up state, layout at 96 DPI, the live
 // process list, update speeds and page switching.
+#include "ModalScript.h"
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
@@ -195,17 +196,14 @@ TEST_F(MainWindowTest, SpeedItemsSetThePeriodAndMoveTheRadioMark) {
 namespace velmora {
 namespace {
 
-void CALLBACK CloseActiveDialog(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (HWND active = GetActiveWindow()) PostMessageA(active, WM_CLOSE, 0, 0);
-}
-
 TEST_F(MainWindowTest, ClosingADialogGivesTheKeyboardBackToTheMainWindow) {
     TInfoForm info;
     info.Create();
     SetActiveWindow(form->Handle());
-    SetTimer(nullptr, 0, 50, CloseActiveDialog);
-    info.ShowModal();
+    {
+        wintest::Closer closer("the about dialog", wintest::CloseWhenShown(info));
+        info.ShowModal();
+    }
     EXPECT_FALSE(IsWindowVisible(info.Handle()));
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
     EXPECT_EQ(GetActiveWindow(), form->Handle());

@@ -1,6 +1,7 @@
 // Driving a modal window from a test: steps that run inside its modal loop.
 #pragma once
 
+#include "WinTestSupport.h"
 #include "ui/app/ModalForm_win.h"
 
 #include <windows.h>
@@ -25,6 +26,13 @@ inline std::vector<HWND> VisibleDialogBoxes() {
     std::vector<HWND> found;
     EnumThreadWindows(GetCurrentThreadId(), CollectDialogBox, reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+// A closer's action for a modal form: closes it while it is shown.
+inline std::function<void()> CloseWhenShown(TModalForm& form) {
+    return [&form] {
+        if (form.Showing()) form.Close();
+    };
 }
 
 // A step of a script that runs while a modal loop is open. It returns false
@@ -53,6 +61,8 @@ public:
         current_ = this;
         deadline_ = GetTickCount() + ms;
         UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
+        // Should even the closing fail, the test ends instead of hanging.
+        Closer watchdog("a scripted modal window", [] {}, ms + 5000);
         open();
         KillTimer(nullptr, timer);
         current_ = nullptr;

@@ -21,11 +21,6 @@ namespace {
 using wintest::ChildProcess;
 using wintest::ItemText;
 
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-}
-
 class ProcessCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -216,10 +211,13 @@ TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
     EXPECT_TRUE(boxes.shown.empty());
 
     // Open the context menu for real; a timer closes it again.
-    SetTimer(nullptr, 0, 300, CloseMenu);
     RECT r{};
     GetWindowRect(view, &r);
-    SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(r.left + 30, r.top + 40));
+    {
+        wintest::Closer closer("the process context menu", wintest::CloseOpenMenu);
+        SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view),
+                     MAKELPARAM(r.left + 30, r.top + 40));
+    }
     EXPECT_TRUE(form->Menu().Checked(kProcessPriorityFirstItem + 1));
     for (int i : {0, 2, 3, 4, 5}) EXPECT_FALSE(form->Menu().Checked(kProcessPriorityFirstItem + i)) << i;
 }

@@ -2,6 +2,7 @@
 // boxes and dialogs open and close; afterwards the program holds no more GDI
 // objects, USER objects, kernel handles or private memory than before.
 // VELMORA_SOAK_REFRESHES sets the count (default 1,000).
+#include "ModalScript.h"
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
@@ -73,11 +74,6 @@ Resources Measure() {
     return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), CountUserObjects(), CountHandles(), PrivateBytes()};
 }
 
-void CALLBACK CloseActiveWindow(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (HWND active = GetActiveWindow()) PostMessageA(active, WM_CLOSE, 0, 0);
-}
-
 int SoakRefreshes() {
     const char* value = std::getenv("VELMORA_SOAK_REFRESHES");
     int count = value ? std::atoi(value) : 0;
@@ -121,13 +117,13 @@ TEST(SoakTest, ResourcesReturnToTheirStartValuesAfterManyRefreshes) {
     info.Create();
     TExecuteForm execute([&form] { return form->MinimizeAfterExecuting(); });
     execute.Create();
-    // The dialogs are closed by a timer shortly after they open.
+    // The dialogs are closed by a timer as soon as they are shown.
     form->ShowInfoForm = [&info] {
-        SetTimer(nullptr, 0, 10, CloseActiveWindow);
+        wintest::Closer closer("the about dialog", wintest::CloseWhenShown(info));
         info.ShowModal();
     };
     form->ShowExecuteForm = [&execute] {
-        SetTimer(nullptr, 0, 10, CloseActiveWindow);
+        wintest::Closer closer("the run dialog", wintest::CloseWhenShown(execute));
         execute.ShowModal();
     };
     form->ViewUpdateTimeClick(1);  // fastest timer pace as well

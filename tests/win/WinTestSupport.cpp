@@ -4,9 +4,27 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <map>
 #include <stdexcept>
 
 namespace velmora::wintest {
+
+namespace {
+// Every child of a test belongs to one job that ends them when the test
+// process ends, however it ends: a test that fails hard leaves nothing behind
+// that would hold its output pipe open.
+HANDLE ChildJob() {
+    static HANDLE job = [] {
+        HANDLE created = CreateJobObjectA(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+        return created;
+    }();
+    return job;
+}
+}  // namespace
 
 ChildProcess::ChildProcess(int seconds) {
     char path[MAX_PATH];
@@ -32,6 +50,7 @@ ChildProcess::ChildProcess(int seconds) {
         throw std::runtime_error("cannot start the test child (error " + std::to_string(error) +
                                  "): " + commandLine);
     }
+    AssignProcessToJobObject(ChildJob(), info_.hProcess);
     CloseHandle(info_.hThread);
     info_.hThread = nullptr;
 }
@@ -62,6 +81,44 @@ void Pump(DWORD ms) {
         Application().ProcessMessages();
         if (ms) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - start < ms);
+}
+
+namespace {
+std::map<UINT_PTR, Closer*>& Closers() {
+    static std::map<UINT_PTR, Closer*> closers;
+    return closers;
+}
+}  // namespace
+
+Closer::Closer(std::string what, std::function<void()> tryClose, DWORD deadlineMs)
+    : what_(std::move(what)), tryClose_(std::move(tryClose)), deadline_(GetTickCount() + deadlineMs),
+      timer_(SetTimer(nullptr, 0, 20, Tick)) {
+    Closers()[timer_] = this;
+}
+
+Closer::~Closer() {
+    KillTimer(nullptr, timer_);
+    Closers().erase(timer_);
+}
+
+void CALLBACK Closer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    auto found = Closers().find(id);
+    if (found == Closers().end()) return;
+    Closer& self = *found->second;
+    if (static_cast<LONG>(GetTickCount() - self.deadline_) >= 0) {
+        // The modal loop would never return: report and end the test here.
+        std::fprintf(stderr, "FAILED: %s was still open at the test's deadline\n", self.what_.c_str());
+        std::fflush(stderr);
+        std::fflush(stdout);
+        ExitProcess(1);
+    }
+    self.tryClose_();
+}
+
+void CloseOpenMenu() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndMenuOwner) EndMenu();
 }
 
 RECT RectInParent(HWND window) {

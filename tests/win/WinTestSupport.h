@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,29 @@ bool PumpUntil(F done, DWORD ms) {
     }
     return true;
 }
+
+// Closes what a test opens modally (a dialog, a menu), from a thread timer
+// that runs inside the modal loop: every 20 ms `tryClose` is called, which
+// closes the thing if it is open. A test whose window or menu is still open
+// `deadlineMs` after the closer was made fails and its process ends, instead
+// of hanging in the loop. The destructor stops the timer.
+class Closer {
+public:
+    Closer(std::string what, std::function<void()> tryClose, DWORD deadlineMs = 10000);
+    ~Closer();
+    Closer(const Closer&) = delete;
+    Closer& operator=(const Closer&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+    std::string what_;
+    std::function<void()> tryClose_;
+    DWORD deadline_;
+    UINT_PTR timer_;
+};
+
+// Ends every menu of this thread that is open.
+void CloseOpenMenu();
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
