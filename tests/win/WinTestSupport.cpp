@@ -50,10 +50,12 @@ ChildProcess::ChildProcess(int seconds) {
         throw std::runtime_error("cannot start the test child (error " + std::to_string(error) +
                                  "): " + commandLine);
     }
-    AssignProcessToJobObject(ChildJob(), info_.hProcess);
+    AdoptChild(info_.hProcess);
     CloseHandle(info_.hThread);
     info_.hThread = nullptr;
 }
+
+void AdoptChild(HANDLE process) { AssignProcessToJobObject(ChildJob(), process); }
 
 ChildProcess::~ChildProcess() {
     if (Running()) {

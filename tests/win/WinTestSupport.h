@@ -29,6 +29,10 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// Puts a process the test started into the job that ends every child of the
+// test with it.
+void AdoptChild(HANDLE process);
+
 // Dispatches the thread's messages for `ms` milliseconds.
 void Pump(DWORD ms);
 // Dispatches until `done` returns true or `ms` pass; returns done().

@@ -6,10 +6,18 @@ namespace velmora {
 
 namespace {
 
-// Dialogs belong to the main window once it exists, else to the hidden
-// application window.
+// A shown dialog belongs to the main window once it exists, else to the
+// hidden application window. A hidden one belongs to the application
+// window: Wine, asked to make a window topmost, first lifts the popups it
+// owns and then places the window below the last of them, outside the
+// topmost band, so a main window owning the hidden dialogs could never be
+// made topmost again.
 HWND ModalOwner() {
     return Application().MainWindow() ? Application().MainWindow() : Application().Handle();
+}
+
+void SetOwner(HWND window, HWND owner) {
+    SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 }  // namespace
@@ -23,7 +31,7 @@ void TModalForm::CreateForm(const char* className, const char* caption, int clie
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
     RECT r{0, 0, Scale(clientWidth, dpi_), Scale(clientHeight, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    CreateHandle(className, caption, style, exStyle, 0, 0, r.right - r.left, r.bottom - r.top, ModalOwner());
+    CreateHandle(className, caption, style, exStyle, 0, 0, r.right - r.left, r.bottom - r.top, Application().Handle());
     CenterOnPrimaryMonitor();
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
@@ -41,8 +49,7 @@ void TModalForm::ShowModal() {
     if (showing_) return;
     showing_ = true;
     closed_ = false;
-    // The owner may have changed since the form was created (start-up order).
-    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ModalOwner()));
+    SetOwner(Handle(), ModalOwner());
     disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
     // A form that stays on top does so whatever became of its owner's
     // topmost state since the last showing (the system moves owned windows
@@ -65,6 +72,7 @@ void TModalForm::Close() {
     // back to the owner rather than to no window at all.
     disabled_.reset();
     ShowWindow(Handle(), SW_HIDE);
+    SetOwner(Handle(), Application().Handle());
 }
 
 LRESULT TModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
