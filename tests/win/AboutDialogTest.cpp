@@ -1,5 +1,6 @@
 // The about dialog under Wine: layout and looks at the screen's DPI, the two
 // links under every mouse button, and the ways it closes.
+#include "Layouts.h"
 #include "WinTestSupport.h"
 
 #include "image/Placement.h"
@@ -116,10 +117,10 @@ TEST_F(AboutDialogTest, IsAHiddenTopmostFixedDialogWithIconAndDefaultOkButtonInP
     EXPECT_NEAR(outer.left + outer.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(outer.top + outer.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
 
-    ExpectRect(RectInParent(form.Control(TInfoForm::kImage1Id)), 8, 12, 40, 44);
+    const wintest::Scaling scaling{dpi};
+    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) scaling.ExpectRect(RectInParent(form.Control(d.id)), d);
     HWND button = form.Control(TInfoForm::kButton1Id);
     EXPECT_EQ(WindowText(button), "OK");
-    ExpectRect(RectInParent(button), 151, 360, 226, 385);
     EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 

@@ -1,6 +1,7 @@
 // The run dialog under Wine: its window at 96 DPI, opening from the main
 // window, OK following the text, what a shell failure and a success do, and
 // one real start through the shell.
+#include "Layouts.h"
 #include "RunDialogFixture.h"
 #include "WinTestSupport.h"
 
@@ -25,53 +26,33 @@ const char kNotFoundPrefix[] =
     "(oder eine ihrer Komponenten) wurde nicht gefunden. Stellen Sie sicher, dass die Pfad- und "
     "Dateinamenangaben stimmen und alle erforderlichen Bibilotheken verfügbar sind.";
 
-TEST_F(RunDialogTest, CaptionFrameAndControlRectanglesAt96Dpi) {
-    if (ScreenDpi() != 96) GTEST_SKIP() << "the prefix does not run at 96 DPI";
+TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
+    wintest::Scaling scaling{ScreenDpi()};
     HWND dialog = form->Handle();
     EXPECT_EQ(WindowText(dialog), "Ausführen");
     EXPECT_FALSE(IsWindowVisible(dialog));
     RECT client{};
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 353);
-    EXPECT_EQ(client.bottom, 137);
+    scaling.ExpectSize(client, wintest::kRunClient, "client area");
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
-    struct Expected {
-        int id;
-        RECT rect;
-        const char* text;
-    } expected[] = {
-        {TExecuteForm::kImgId, {5, 4, 53, 52}, ""},
-        {TExecuteForm::kLbl1Id, {63, 14, 345, 44},
-         "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an."},
-        {TExecuteForm::kBokId, {64, 104, 153, 127}, "OK"},
-        {TExecuteForm::kBclId, {160, 104, 249, 127}, "Abbrechen"},
-        {TExecuteForm::kBbrId, {256, 104, 345, 127}, "Durchsuchen..."},
-    };
-    for (const Expected& e : expected) {
-        HWND control = form->Control(e.id);
-        RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, e.rect.left) << e.text;
-        EXPECT_EQ(r.top, e.rect.top) << e.text;
-        EXPECT_EQ(r.right, e.rect.right) << e.text;
-        EXPECT_EQ(r.bottom, e.rect.bottom) << e.text;
-        EXPECT_EQ(WindowText(control), e.text);
-    }
+    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) scaling.ExpectRect(RectInParent(form->Control(d.id)), d);
+    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kLbl1Id)),
+              "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.");
+    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBokId)), "OK");
+    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBclId)), "Abbrechen");
+    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBbrId)), "Durchsuchen...");
     EXPECT_EQ(GetWindowLongA(form->Control(TExecuteForm::kBokId), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 
     HWND label = form->Control(TExecuteForm::kLabel1Id);
     EXPECT_EQ(WindowText(label), "Öffnen:");
     RECT labelRect = RectInParent(label);
-    EXPECT_EQ(labelRect.left, 8);
-    EXPECT_EQ(labelRect.top, 67);
-    EXPECT_GT(labelRect.right, 20);  // sized to its text, which ends before the box
-    EXPECT_LE(labelRect.right, 64);
+    EXPECT_NEAR(labelRect.left, scaling.S(8), scaling.Slack());
+    EXPECT_NEAR(labelRect.top, scaling.S(67), scaling.Slack());
+    EXPECT_GT(labelRect.right, scaling.S(20));  // sized to its text, which ends before the box
+    EXPECT_LE(labelRect.right, scaling.S(64));
 
-    RECT box = RectInParent(Edt());
-    EXPECT_EQ(box.left, 64);
-    EXPECT_EQ(box.top, 64);
-    EXPECT_EQ(box.right - box.left, 281);
     EXPECT_EQ(GetWindowLongA(Edt(), GWL_STYLE) & 3, CBS_DROPDOWN);
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);

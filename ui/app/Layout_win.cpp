@@ -41,13 +41,12 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font) {
     return control;
 }
 
-void AnchorLayout::Add(HWND control, unsigned anchors) {
+void AnchorLayout::Add(HWND control, unsigned anchors, SIZE designedParent) {
     HWND parent = GetParent(control);
-    RECT client{}, rect{};
-    GetClientRect(parent, &client);
+    RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    items_.push_back({control, anchors, rect, {client.right, client.bottom}});
+    items_.push_back({control, anchors, rect, designedParent});
 }
 
 void AnchorLayout::ParentResized(HWND parent) {
@@ -55,9 +54,9 @@ void AnchorLayout::ParentResized(HWND parent) {
     GetClientRect(parent, &client);
     for (const Item& item : items_) {
         if (GetParent(item.control) != parent || item.anchors == kAnchorLeftTop) continue;
-        int dx = item.anchors & kAnchorRight ? client.right - item.parentSize.cx : 0;
-        int dy = item.anchors & kAnchorBottom ? client.bottom - item.parentSize.cy : 0;
-        SetWindowPos(item.control, nullptr, item.start.left + dx, item.start.top + dy, 0, 0,
+        int dx = item.anchors & kAnchorRight ? client.right - item.designedParent.cx : 0;
+        int dy = item.anchors & kAnchorBottom ? client.bottom - item.designedParent.cy : 0;
+        SetWindowPos(item.control, nullptr, item.designed.left + dx, item.designed.top + dy, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

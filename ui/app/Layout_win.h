@@ -37,19 +37,22 @@ FontHandle MakeWindowFont(int dpi);
 // Creates one control from its table row, scaled to `dpi`, with `font`.
 HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font);
 
-// Keeps anchored controls at their distance to the right and bottom edges
-// of their parent when it is resized.
+// Keeps anchored controls at the distance to the right and bottom edges of
+// their parent that they have in the designed layout, whatever size the
+// parent has at start and later.
 class AnchorLayout {
 public:
-    void Add(HWND control, unsigned anchors);
+    // `designedParent` is the parent's client size the control's place was
+    // designed for (scaled to the screen).
+    void Add(HWND control, unsigned anchors, SIZE designedParent);
     void ParentResized(HWND parent);
 
 private:
     struct Item {
         HWND control;
         unsigned anchors;
-        RECT start;       // position at registration, parent client coordinates
-        SIZE parentSize;  // parent client size at registration
+        RECT designed;          // its place in a parent of the designed size
+        SIZE designedParent;
     };
     std::vector<Item> items_;
 };

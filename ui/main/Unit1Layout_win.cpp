@@ -11,8 +11,14 @@ namespace velmora {
 
 namespace {
 
-constexpr int kOuterWidth = 463;
-constexpr int kOuterHeight = 519;
+// The client area the layout is drawn for: 463 x 519 outside under the
+// classic frame (4-px borders, 19-px caption and menu bar); a thicker frame
+// makes the window larger rather than the pages smaller.
+constexpr int kClientWidth = 455;
+constexpr int kClientHeight = 473;
+// The pages' size in that client area, which the controls' places assume.
+constexpr int kPageWidth = 437;
+constexpr int kPageHeight = 435;
 constexpr int kMinWidth = 305;
 constexpr int kMinHeight = 310;
 constexpr int kBevelHeight = 2;
@@ -97,17 +103,37 @@ TForm1::~TForm1() {
     if (Handle()) DestroyWindow(Handle());
 }
 
+namespace {
+
+// Centred on the whole desktop, all monitors together.
+POINT DesktopCentred(int width, int height) {
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN) + (GetSystemMetrics(SM_CXVIRTUALSCREEN) - width) / 2,
+            GetSystemMetrics(SM_YVIRTUALSCREEN) + (GetSystemMetrics(SM_CYVIRTUALSCREEN) - height) / 2};
+}
+
+}  // namespace
+
 void TForm1::Create() {
     dpi_ = ScreenDpi();
     menu_.Build();
-    int width = Scale(kOuterWidth, dpi_);
-    int height = Scale(kOuterHeight, dpi_);
-    // Centred on the whole desktop, all monitors together.
-    int x = GetSystemMetrics(SM_XVIRTUALSCREEN) + (GetSystemMetrics(SM_CXVIRTUALSCREEN) - width) / 2;
-    int y = GetSystemMetrics(SM_YVIRTUALSCREEN) + (GetSystemMetrics(SM_CYVIRTUALSCREEN) - height) / 2;
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    const SIZE client{Scale(kClientWidth, dpi_), Scale(kClientHeight, dpi_)};
+    RECT outer{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&outer, style, TRUE, exStyle);
+    SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+    POINT at = DesktopCentred(size.cx, size.cy);
     HICON icon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(IDI_VELMORA));
-    CreateHandle("TForm1", "Velmora", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_CONTROLPARENT, x,
-                 y, width, height, nullptr, menu_.Bar(), icon);
+    CreateHandle("TForm1", "Velmora", style, exStyle, at.x, at.y, size.cx, size.cy, nullptr, menu_.Bar(), icon);
+    // The frame's guess misses a menu bar that wraps onto a second line.
+    RECT actual{};
+    GetClientRect(Handle(), &actual);
+    if (actual.right != client.cx || actual.bottom != client.cy) {
+        size.cx += client.cx - actual.right;
+        size.cy += client.cy - actual.bottom;
+        at = DesktopCentred(size.cx, size.cy);
+        SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     CreateControls();
     Application().SetMainWindow(Handle(), menu_.Accelerators());
     FormCreate();
@@ -146,8 +172,15 @@ void TForm1::CreateControls() {
 
     for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab_, entry, dpi_, font_.Get());
     for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab_, entry, dpi_, font_.Get());
-    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors);
-    for (const ControlSpec& entry : kProcessesPage) anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors);
+    // Created at their designed places; the anchored ones then follow the
+    // page's real size, which the tab control's own metrics decide.
+    const SIZE page{Scale(kPageWidth, dpi_), Scale(kPageHeight, dpi_)};
+    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors, page);
+    for (const ControlSpec& entry : kProcessesPage) {
+        anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors, page);
+    }
+    anchors_.ParentResized(tasksTab_);
+    anchors_.ParentResized(processesTab_);
     AddColumns(GetDlgItem(tasksTab_, kTaskViewId), kTaskColumns, dpi_);
     AddColumns(GetDlgItem(processesTab_, kProcessViewId), kProcessColumns, dpi_);
     processView_.Attach(GetDlgItem(processesTab_, kProcessViewId));
