@@ -105,6 +105,11 @@ bool TApplication::TranslateForMainWindow(MSG& msg) {
 
 void TApplication::Dispatch(MSG& msg) {
     if (TranslateForMainWindow(msg)) return;
+    // Tab and Shift+Tab move through the main window's controls.
+    if (mainWindow_ && (msg.hwnd == mainWindow_ || IsChild(mainWindow_, msg.hwnd)) &&
+        IsDialogMessageA(mainWindow_, &msg)) {
+        return;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }

@@ -24,7 +24,9 @@ constexpr int kMinHeight = 310;
 constexpr int kBevelHeight = 2;
 constexpr int kMargin = 5;
 
-const DWORD kListStyle = WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
+// One sunken client edge (WS_EX_CLIENTEDGE below); WS_BORDER would add a
+// second frame inside it.
+const DWORD kListStyle = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
 const DWORD kButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 const ControlSpec kTasksPage[] = {
@@ -147,9 +149,10 @@ void TForm1::CreateControls() {
     HINSTANCE instance = Application().Instance();
     bevel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, Scale(kBevelHeight, dpi_),
                              Handle(), nullptr, instance, nullptr);
-    pageControl_ = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "",
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                   Handle(), nullptr, instance, nullptr);
+    // The tab control is a tab stop of its own; the pages lie on it as its
+    // siblings, so that the dialog manager reaches both.
+    pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                                   0, 0, Handle(), nullptr, instance, nullptr);
     SendMessageA(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     const char* captions[] = {"Anwendungen", "Prozesse"};
     for (int i = 0; i < 2; ++i) {
@@ -160,8 +163,12 @@ void TForm1::CreateControls() {
     }
 
     // Pages are windows of their own, so their controls use page coordinates.
+    // Above the tab control in the z-order (which the tab control's
+    // WS_CLIPSIBLINGS keeps from painting over them), they come before it
+    // in the Tab order: list, button, tab control, and round again.
     auto makePage = [this](TPage& page) {
-        page.Create(pageControl_);
+        page.Create(Handle());
+        SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return page.Handle();
     };
     tasksPage_ = std::make_unique<TPage>();
@@ -199,6 +206,7 @@ void TForm1::LayoutPages() {
     RECT display{};
     GetClientRect(pageControl_, &display);
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
+    MapWindowPoints(pageControl_, Handle(), reinterpret_cast<POINT*>(&display), 2);
     for (HWND page : {tasksTab_, processesTab_}) {
         if (!page) continue;
         SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,

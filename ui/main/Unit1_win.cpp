@@ -229,6 +229,15 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kUpdateTimeId) UpdateTimeTimer();
         return 0;
+    case WM_ACTIVATE:
+        // The focus goes back to the control that had it, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) focusedControl_ = GetFocus();
+        return Default(message, wParam, lParam);
+    case WM_SETFOCUS:
+        SetFocus(IsWindow(focusedControl_) && IsWindowVisible(focusedControl_)
+                     ? focusedControl_
+                     : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
+        return 0;
     case WM_SIZE:
         LayoutPages();
         return 0;
