@@ -138,3 +138,34 @@ TEST_F(RunDialogTest, BrowseOpensTheFileDialogWithProgramsAndAllFiles) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+using wintest::Then;
+
+// The history ignores letter case by the system's rules, not by a table of
+// its own: the system takes "^" and the modifier circumflex "ˆ" (0x88) for
+// the same text, which no letter-case table would.
+TEST_F(RunDialogTest, HistoryComparesByTheSystemsRules) {
+    const std::string caret = "a^b", modifier = "a\x88" "b";
+    ASSERT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caret.c_str(), -1, modifier.c_str(), -1),
+              CSTR_EQUAL)
+        << "this system tells the two apart; pick another pair";
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type(caret); }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] {
+            SetFocus(Edt());
+            ClearBox();
+            Type(modifier);
+        }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] { form->Close(); }),
+    }));
+    ASSERT_EQ(HistoryCount(), 1);
+    EXPECT_EQ(HistoryEntry(0), caret);
+}
+
+}  // namespace
+}  // namespace velmora

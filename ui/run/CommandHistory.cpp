@@ -4,16 +4,19 @@
 
 namespace velmora {
 
+TCommandHistory::TCommandHistory() : sameText_(SameTextAnsi) {}
+
 int TCommandHistory::Find(const std::string& text) const {
     for (int i = 0; i < Count(); ++i) {
-        if (SameTextAnsi(Entry(i), text)) return i;
+        if (sameText_(Entry(i), text)) return i;
     }
     return -1;
 }
 
 int TCommandHistory::FindPrefix(const std::string& typed) const {
     for (int i = 0; i < Count(); ++i) {
-        if (StartsTextAnsi(Entry(i), typed)) return i;
+        const std::string& entry = Entry(i);
+        if (entry.size() >= typed.size() && sameText_(entry.substr(0, typed.size()), typed)) return i;
     }
     return -1;
 }

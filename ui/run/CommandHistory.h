@@ -2,13 +2,22 @@
 // appended and never removed; it lives as long as the program.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
+// Whether two texts are equal apart from letter case. On Windows it is the
+// system's comparison in the user's locale (what the combo box's search
+// uses); the Windows-1252 table of AnsiCase.h stands in elsewhere.
+using SameTextFunction = std::function<bool(const std::string&, const std::string&)>;
+
 class TCommandHistory {
 public:
+    TCommandHistory();
+    explicit TCommandHistory(SameTextFunction sameText) : sameText_(std::move(sameText)) {}
+
     int Count() const { return static_cast<int>(entries_.size()); }
     // index must lie in [0, Count()).
     const std::string& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
@@ -22,6 +31,7 @@ public:
     int Add(const std::string& text);
 
 private:
+    SameTextFunction sameText_;
     std::vector<std::string> entries_;
 };
 

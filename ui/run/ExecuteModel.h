@@ -30,7 +30,8 @@ struct ExecuteResult {
 
 class TExecuteModel {
 public:
-    TExecuteModel(IShell& shell, IMessageBoxes& boxes) : shell_(shell), boxes_(boxes) {}
+    TExecuteModel(IShell& shell, IMessageBoxes& boxes, TCommandHistory history = {})
+        : shell_(shell), boxes_(boxes), history_(std::move(history)) {}
 
     TCommandHistory& History() { return history_; }
     const TCommandHistory& History() const { return history_; }

@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/app/Application_win.h"
+#include "ui/run/SystemCase_win.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -73,7 +74,7 @@ int CurrentEntry(HWND combo) {
 
 TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
     : OpenDialog(RunOpenDialog),
-      model_(Application().CurrentShell(), Application().CurrentMessageBoxes()),
+      model_(Application().CurrentShell(), Application().CurrentMessageBoxes(), TCommandHistory(SameTextSystem)),
       minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
 
 TExecuteForm::~TExecuteForm() {

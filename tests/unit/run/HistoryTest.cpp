@@ -137,3 +137,21 @@ TEST(Normalized, ClampsSelectionAndCurrentEntryIntoRange) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// On Windows the history gets the system's comparison; whatever it is
+// given, membership and completion follow it. Here: exact comparison.
+TEST(CommandHistory, MembershipAndCompletionFollowTheGivenComparison) {
+    TCommandHistory history([](const std::string& a, const std::string& b) { return a == b; });
+    EXPECT_EQ(history.Add("calc"), 0);
+    EXPECT_EQ(history.Add("CALC"), 1);
+    EXPECT_EQ(history.Find("calc"), 0);
+    EXPECT_EQ(history.FindPrefix("CA"), 1);
+    EXPECT_EQ(history.FindPrefix("Ca"), -1);
+    EXPECT_EQ(history.FindPrefix("calcx"), -1);  // longer than every entry
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,12 @@
+#include "ui/run/SystemCase_win.h"
+
+#include <windows.h>
+
+namespace velmora {
+
+bool SameTextSystem(const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+}  // namespace velmora
