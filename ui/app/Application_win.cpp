@@ -161,14 +161,14 @@ void TApplication::HandleException(std::exception_ptr error) noexcept {
     } catch (...) {
     }
     try {
-        boxes_->Show(text, title_, BoxKind::Error);
+        boxes_.Show(text, title_, BoxKind::Error);
     } catch (...) {
         MessageBoxA(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
 }
 
-BoxAnswer TApplication::WinMessageBoxes::Show(const std::string& text, const std::string& caption,
-                                              BoxKind kind) {
+BoxAnswer TApplication::Boxes::Show(const std::string& text, const std::string& caption, BoxKind kind) {
+    if (replacement) return replacement->Show(text, caption, kind);
     UINT flags = kind == BoxKind::Confirm ? MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 : MB_OK | MB_ICONERROR;
     // The box is owned by the hidden application window, so the system would
     // hand the activation back to that window; give it back to the window
@@ -188,7 +188,8 @@ BoxAnswer TApplication::WinMessageBoxes::Show(const std::string& text, const std
     }
 }
 
-std::uintptr_t TApplication::WinShell::Open(const std::string& file, const std::string& parameters) {
+std::uintptr_t TApplication::ShellOpen::Open(const std::string& file, const std::string& parameters) {
+    if (replacement) return replacement->Open(file, parameters);
     HINSTANCE result = ShellExecuteA(app_.Handle(), "open", file.c_str(),
                                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<std::uintptr_t>(result);

@@ -49,50 +49,30 @@ public:
     // box, after which the message loop goes on.
     void HandleException(std::exception_ptr error) noexcept;
 
-    IMessageBoxes& MessageBoxes() { return *boxes_; }
-    IShell& Shell() { return *shell_; }
-    // Tests replace the boxes and the shell with scripted ones.
-    void SetMessageBoxes(IMessageBoxes* boxes) { boxes_ = boxes ? boxes : &defaultBoxes_; }
-    void SetShell(IShell* shell) { shell_ = shell ? shell : &defaultShell_; }
-    // Stand-ins that pass each call on to the boxes and the shell in use at
-    // that moment, for objects that keep a reference made before a swap.
-    IMessageBoxes& CurrentMessageBoxes() { return currentBoxes_; }
-    IShell& CurrentShell() { return currentShell_; }
+    // The program's one pair of message boxes and shell: modal boxes owned
+    // by the hidden window, ShellExecute "open". Windows keep a reference to
+    // these; tests replace what stands behind them with scripted ones
+    // (nullptr: the real ones again).
+    IMessageBoxes& MessageBoxes() { return boxes_; }
+    IShell& Shell() { return shell_; }
+    void SetMessageBoxes(IMessageBoxes* replacement) { boxes_.replacement = replacement; }
+    void SetShell(IShell* replacement) { shell_.replacement = replacement; }
 
 private:
-    class WinMessageBoxes : public IMessageBoxes {
+    class Boxes : public IMessageBoxes {
     public:
-        explicit WinMessageBoxes(TApplication& app) : app_(app) {}
+        explicit Boxes(TApplication& app) : app_(app) {}
         BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
+        IMessageBoxes* replacement = nullptr;
 
     private:
         TApplication& app_;
     };
-    class WinShell : public IShell {
+    class ShellOpen : public IShell {
     public:
-        explicit WinShell(TApplication& app) : app_(app) {}
+        explicit ShellOpen(TApplication& app) : app_(app) {}
         std::uintptr_t Open(const std::string& file, const std::string& parameters) override;
-
-    private:
-        TApplication& app_;
-    };
-
-    class ForwardBoxes : public IMessageBoxes {
-    public:
-        explicit ForwardBoxes(TApplication& app) : app_(app) {}
-        BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override {
-            return app_.MessageBoxes().Show(text, caption, kind);
-        }
-
-    private:
-        TApplication& app_;
-    };
-    class ForwardShell : public IShell {
-    public:
-        explicit ForwardShell(TApplication& app) : app_(app) {}
-        std::uintptr_t Open(const std::string& file, const std::string& parameters) override {
-            return app_.Shell().Open(file, parameters);
-        }
+        IShell* replacement = nullptr;
 
     private:
         TApplication& app_;
@@ -106,12 +86,8 @@ private:
     HWND mainWindow_ = nullptr;
     HACCEL accelerators_ = nullptr;
     std::string title_;
-    WinMessageBoxes defaultBoxes_{*this};
-    WinShell defaultShell_{*this};
-    IMessageBoxes* boxes_ = &defaultBoxes_;
-    IShell* shell_ = &defaultShell_;
-    ForwardBoxes currentBoxes_{*this};
-    ForwardShell currentShell_{*this};
+    Boxes boxes_{*this};
+    ShellOpen shell_{*this};
 };
 
 // The program's one application object.

@@ -91,9 +91,8 @@ protected:
     }
 };
 
-// Message boxes go to whatever the application uses at the time: tests
-// swap in scripted ones after the window exists.
-TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application().CurrentMessageBoxes()) {
+// The application's message boxes, whatever tests put behind them later.
+TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application().MessageBoxes()) {
     // The rows take their texts through callbacks, so the list view reports
     // no text change of its own; the refresh does.
     controller_.OnRowTextChanged = [this] { ProcessViewChange(); };

@@ -74,7 +74,7 @@ int CurrentEntry(HWND combo) {
 
 TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
     : OpenDialog(RunOpenDialog),
-      model_(Application().CurrentShell(), Application().CurrentMessageBoxes(), TCommandHistory(SameTextSystem)),
+      model_(Application().Shell(), Application().MessageBoxes(), TCommandHistory(SameTextSystem)),
       minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
 
 TExecuteForm::~TExecuteForm() {
