@@ -1,9 +1,9 @@
 // Cost of one refresh of the process list, natively, over the fake system
 // and in-memory rows: with nothing changed, and with 5% of the processes
 // replaced, for 100, 1,000 and 10,000 processes; and the same for the
-// refresh as first described (n + 1 snapshots, linear search per record).
-#include "DescribedRefresh.h"
+// naive refresh (n + 1 snapshots, linear search per record).
 #include "FakeRows.h"
+#include "NaiveRefresh.h"
 #include "tests/fakes/FakeDialogs.h"
 #include "tests/fakes/FakeSystem.h"
 #include "ui/main/ProcessListController.h"
@@ -65,30 +65,30 @@ void ChurnRefresh(benchmark::State& state) {
     }
 }
 
-void DescribedSteadyRefresh(benchmark::State& state) {
+void NaiveSteadyRefresh(benchmark::State& state) {
     Setup s;
     s.system.table = MakeTable(static_cast<int>(state.range(0)), 100);
-    bench::DescribedRefresh(s.system, s.rows);
-    for (auto _ : state) bench::DescribedRefresh(s.system, s.rows);
+    bench::NaiveRefresh(s.system, s.rows);
+    for (auto _ : state) bench::NaiveRefresh(s.system, s.rows);
 }
 
-void DescribedChurnRefresh(benchmark::State& state) {
+void NaiveChurnRefresh(benchmark::State& state) {
     Setup s;
     // Alternates between a table and its churned twin: every refresh
     // removes 5% of the rows and appends as many.
     auto spare = Churned(MakeTable(static_cast<int>(state.range(0)), 100), 4'000'000);
     s.system.table = MakeTable(static_cast<int>(state.range(0)), 100);
-    bench::DescribedRefresh(s.system, s.rows);
+    bench::NaiveRefresh(s.system, s.rows);
     for (auto _ : state) {
         std::swap(s.system.table, spare);
-        bench::DescribedRefresh(s.system, s.rows);
+        bench::NaiveRefresh(s.system, s.rows);
     }
 }
 
 BENCHMARK(SteadyRefresh)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ChurnRefresh)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(DescribedSteadyRefresh)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(DescribedChurnRefresh)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NaiveSteadyRefresh)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NaiveChurnRefresh)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace velmora

@@ -58,7 +58,6 @@ public:
     int UpdatePeriod() const { return updatePeriod_; }
     TMainMenu& Menu() { return menu_; }
     ProcessView& Rows() { return processView_; }
-    TProcessListController& Controller() { return controller_; }
     HWND Control(int id) const { return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id); }
     HWND PageControl() const { return pageControl_; }
     HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }

@@ -3,7 +3,6 @@
 
 namespace velmora {
 
-constexpr int kInitialUpdatePeriod = 1000;  // "&Normal", checked at start
 constexpr int kNoPeriodChange = -1;
 
 // Tag 1..4 -> 300, 1000, 2000 ms, or 0 (stopped: the timer never fires).

@@ -1,4 +1,4 @@
-// The refresh as first described, kept only for measuring against: one
+// The naive refresh, kept only for measuring against: one
 // snapshot for the list plus one lookup snapshot per process, a linear
 // search of the rows for every record, and a removal pass that restarts its
 // scan after every removed row.
@@ -9,6 +9,6 @@
 
 namespace velmora::bench {
 
-void DescribedRefresh(ISystem& system, IProcessRows& rows);
+void NaiveRefresh(ISystem& system, IProcessRows& rows);
 
 }  // namespace velmora::bench

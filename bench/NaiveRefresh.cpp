@@ -1,4 +1,4 @@
-#include "DescribedRefresh.h"
+#include "NaiveRefresh.h"
 
 #include "process/SystemExt.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 // A list of n + 1 snapshots: the identifiers from one, each record from a
 // snapshot of its own.
-std::vector<TProcess> DescribedList(ISystem& system) {
+std::vector<TProcess> NaiveList(ISystem& system) {
     std::vector<TProcess> list;
     TProcessList ids(system);
     list.reserve(ids.Count());
@@ -21,8 +21,8 @@ std::vector<TProcess> DescribedList(ISystem& system) {
 
 }  // namespace
 
-void DescribedRefresh(ISystem& system, IProcessRows& rows) {
-    std::vector<TProcess> list = DescribedList(system);
+void NaiveRefresh(ISystem& system, IProcessRows& rows) {
+    std::vector<TProcess> list = NaiveList(system);
     bool changed = false;
     for (const TProcess& r : list) {
         const RowTexts texts = {r.Name, std::to_string(r.ProcessID), std::to_string(r.Threads), r.Priority};
