@@ -5,7 +5,9 @@
 add_library(velmora_options INTERFACE)
 target_compile_options(velmora_options INTERFACE
     -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP1252)
-target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR})
+target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
+# One version number for the version block and the about dialog.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 if(WIN32)
     target_compile_definitions(velmora_options INTERFACE
         WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace velmora {
 namespace {
 
@@ -79,6 +82,47 @@ TEST(StartedProgramTest, TheAboutDialogIsOnTopAtEveryShowing) {
         program.Choose(kOptionsAlwaysOnTopItem);  // unchecked before the second showing
         ASSERT_TRUE(StartedProgram::Eventually([&] { return !Topmost(program.MainWindow()); }));
     }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+std::string VersionString(const std::vector<char>& block, const char* name) {
+    char* value = nullptr;
+    UINT length = 0;
+    std::string path = std::string("\\StringFileInfo\\040704E4\\") + name;
+    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !length) return {};
+    return std::string(value);
+}
+
+// The version block users see in the file's properties, read from the
+// shipped executable.
+TEST(StartedProgramTest, TheExecutableCarriesItsVersionBlock) {
+    std::string path = "Z:" VELMORA_EXE;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, block.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(4, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(3, 1));
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(VersionString(block, "FileVersion"), "1.4.0.1");
+    EXPECT_EQ(VersionString(block, "ProductVersion"), "1.3.0.0");
+    for (const char* field : {"FileDescription", "InternalName", "ProductName"}) {
+        EXPECT_EQ(VersionString(block, field), "Velmora") << field;
+    }
+    EXPECT_EQ(VersionString(block, "OriginalFilename"), "Velmora.exe");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/about/Info_win.h"
 
+#include "Version.h"
 #include "resources/ResourceIds.h"
 #include "ui/about/InfoTexts.h"
 #include "ui/app/Application_win.h"
@@ -30,8 +31,8 @@ struct TInfoForm::LabelSpec {
 
 const TInfoForm::LabelSpec TInfoForm::kLabels[] = {
     {1, "Velmora", 48, 11, 0, 0, kTitle, false},
-    {10, "Version 1.4", 54, 33, 0, 0, kVersion, false},
-    {2, "Build 1", 166, 33, 0, 0, kVersion, true},
+    {10, VELMORA_VERSION_LABEL, 54, 33, 0, 0, kVersion, false},
+    {2, VELMORA_BUILD_LABEL, 166, 33, 0, 0, kVersion, true},
     {15, "Letzte Änderung:", 368, 16, 0, 0, kDate, true},
     {16, "4. März 2008", 368, 32, 0, 0, kDate, true},
     {3, "Copyrighthinweis", 8, 83, 0, 0, kHeading, false},
