@@ -4,7 +4,7 @@
 # literals become Windows-1252 bytes as on a German Windows.
 add_library(velmora_options INTERFACE)
 target_compile_options(velmora_options INTERFACE
-    -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP1252)
+    -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP1252)
 target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 # One version number for the version block and the about dialog.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
