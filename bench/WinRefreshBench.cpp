@@ -36,8 +36,8 @@ double MicrosecondsPerCall(int iterations, F call) {
 
 // Starts `count` copies of this program that only wait, so the process
 // table holds more than Wine's handful of services; returns their handles.
-std::vector<HANDLE> StartSleepers(int count) {
-    std::vector<HANDLE> sleepers;
+std::vector<velmora::KernelHandle> StartSleepers(int count) {
+    std::vector<velmora::KernelHandle> sleepers;
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     for (int i = 0; i < count; ++i) {
@@ -47,8 +47,8 @@ std::vector<HANDLE> StartSleepers(int count) {
         PROCESS_INFORMATION info{};
         if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                            &startup, &info)) {
-            CloseHandle(info.hThread);
-            sleepers.push_back(info.hProcess);
+            velmora::KernelHandle thread(info.hThread);
+            sleepers.emplace_back(info.hProcess);
         }
     }
     return sleepers;
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     int iterations = argc > 1 ? std::atoi(argv[1]) : 2000;
-    std::vector<HANDLE> sleepers = StartSleepers(argc > 2 ? std::atoi(argv[2]) : 0);
+    std::vector<KernelHandle> sleepers = StartSleepers(argc > 2 ? std::atoi(argv[2]) : 0);
     Sleep(500);
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
@@ -84,10 +84,7 @@ int main(int argc, char** argv) {
     std::printf("processes                         %d\n", processes);
     std::printf("bare snapshot enumeration         %.1f us\n", bare);
     std::printf("steady-state refresh (list view)  %.1f us  (%.2f x enumeration)\n", refresh, refresh / bare);
-    std::printf("naive refresh (list view)        %.1f us  (%.2f x enumeration)\n", naive, naive / bare);
-    for (HANDLE sleeper : sleepers) {
-        TerminateProcess(sleeper, 0);
-        CloseHandle(sleeper);
-    }
+    std::printf("naive refresh (list view)         %.1f us  (%.2f x enumeration)\n", naive, naive / bare);
+    for (const KernelHandle& sleeper : sleepers) TerminateProcess(sleeper.Get(), 0);
     return 0;
 }

@@ -9,15 +9,15 @@
 #include <windows.h>
 
 #include "image/Png.h"
+#include "ui/app/Handles_win.h"
 
 namespace velmora {
 
 // Owns one top-down 32-bit DIB section with premultiplied alpha. Move-only;
-// the destructor is the one place that deletes the bitmap.
+// a moved-from bitmap is empty and 0 by 0.
 class PngBitmap {
 public:
     PngBitmap() = default;
-    ~PngBitmap();
     PngBitmap(PngBitmap&& other) noexcept;
     PngBitmap& operator=(PngBitmap&& other) noexcept;
     PngBitmap(const PngBitmap&) = delete;
@@ -26,13 +26,13 @@ public:
     // Copies decoded pixels into a new DIB section; empty on failure.
     static PngBitmap FromBitmap(const Bitmap& bitmap);
 
-    explicit operator bool() const { return handle_ != nullptr; }
-    HBITMAP Handle() const { return handle_; }
+    explicit operator bool() const { return bool(handle_); }
+    HBITMAP Handle() const { return handle_.Get(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
 private:
-    HBITMAP handle_ = nullptr;
+    BitmapHandle handle_;
     int width_ = 0;
     int height_ = 0;
 };

@@ -12,19 +12,14 @@ namespace {
 const LPCSTR kRcData = MAKEINTRESOURCEA(10);
 }  // namespace
 
-PngBitmap::~PngBitmap() {
-    if (handle_) DeleteObject(handle_);
-}
-
 PngBitmap::PngBitmap(PngBitmap&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)),
+    : handle_(std::move(other.handle_)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)) {}
 
 PngBitmap& PngBitmap::operator=(PngBitmap&& other) noexcept {
     if (this != &other) {
-        PngBitmap old(std::move(*this));  // releases the previous bitmap
-        handle_ = std::exchange(other.handle_, nullptr);
+        handle_ = std::move(other.handle_);  // deletes the previous bitmap
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
     }
@@ -45,7 +40,7 @@ PngBitmap PngBitmap::FromBitmap(const Bitmap& bitmap) {
     info.bmiHeader.biCompression = BI_RGB;
 
     void* bits = nullptr;
-    result.handle_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    result.handle_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!result.handle_ || !bits) return PngBitmap();  // `result` frees a half-made one
     // A 32-bit DIB row is already DWORD-aligned, so the pixels copy in one go.
     std::memcpy(bits, bitmap.pixels.data(), count * sizeof(std::uint32_t));
@@ -79,18 +74,15 @@ bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap) {
         bitmap.Width(), bitmap.Height());
     if (place.width <= 0 || place.height <= 0) return true;
 
-    HDC source = CreateCompatibleDC(dc);
+    const MemoryDC source(CreateCompatibleDC(dc));
     if (!source) return false;
-    HGDIOBJ previous = SelectObject(source, bitmap.Handle());
+    const ScopedSelect selected(source.Get(), bitmap.Handle());
     BLENDFUNCTION blend = {};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = 255;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    const BOOL drawn = AlphaBlend(dc, place.left, place.top, place.width, place.height, source, 0,
-                                  0, bitmap.Width(), bitmap.Height(), blend);
-    SelectObject(source, previous);
-    DeleteDC(source);
-    return drawn != FALSE;
+    return AlphaBlend(dc, place.left, place.top, place.width, place.height, source.Get(), 0, 0, bitmap.Width(),
+                      bitmap.Height(), blend) != FALSE;
 }
 
 }  // namespace velmora

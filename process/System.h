@@ -4,8 +4,9 @@
 // binding lives in System_win.cpp and tests use a scriptable fake.
 #pragma once
 
+#include "base/Owned.h"
+
 #include <cstdint>
-#include <utility>
 
 namespace velmora {
 
@@ -47,45 +48,29 @@ public:
     virtual void SetLastError(std::uint32_t code) = 0;
 };
 
-// Move-only owner of one handle obtained through an ISystem. The only place
-// besides the binding itself that calls CloseHandle. Both "empty" values,
-// 0 and kInvalidHandle, are treated as nothing to close.
-class OwnedHandle {
-public:
-    OwnedHandle() = default;
-    OwnedHandle(ISystem& system, SysHandle handle) : system_(&system), handle_(handle) {}
-    OwnedHandle(OwnedHandle&& other) noexcept
-        : system_(other.system_), handle_(std::exchange(other.handle_, kNullHandle)) {}
-    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            system_ = other.system_;
-            handle_ = std::exchange(other.handle_, kNullHandle);
-        }
-        return *this;
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    ~OwnedHandle() { Reset(); }
+// Closes handles obtained through an ISystem, keeping the thread's
+// last-error value intact so that a caller can still read the code of the
+// call that failed before. Both "empty" values, 0 and kInvalidHandle, are
+// nothing to close. Converts from ISystem&, so OwnedHandle(system, handle)
+// reads as it is meant.
+struct SystemHandleTraits {
+    using Value = SysHandle;
+    SystemHandleTraits() = default;
+    SystemHandleTraits(ISystem& owner) : system(&owner) {}  // NOLINT: implicit on purpose
 
-    SysHandle Get() const { return handle_; }
-    bool Valid() const { return handle_ != kNullHandle && handle_ != kInvalidHandle; }
-    explicit operator bool() const { return Valid(); }
-
-    // Closes the handle, keeping the thread's last-error value intact so that
-    // a caller can still read the code of the call that failed before.
-    void Reset() {
-        if (Valid()) {
-            const std::uint32_t saved = system_->GetLastError();
-            system_->CloseHandle(handle_);
-            system_->SetLastError(saved);
-        }
-        handle_ = kNullHandle;
+    static constexpr Value Empty() { return kNullHandle; }
+    static constexpr bool Valid(Value handle) { return handle != kNullHandle && handle != kInvalidHandle; }
+    void Close(Value handle) const {
+        const std::uint32_t saved = system->GetLastError();
+        system->CloseHandle(handle);
+        system->SetLastError(saved);
     }
 
-private:
-    ISystem* system_ = nullptr;
-    SysHandle handle_ = kNullHandle;
+    ISystem* system = nullptr;
 };
+
+// Move-only owner of one handle obtained through an ISystem: the only place
+// besides the binding itself that calls CloseHandle.
+using OwnedHandle = Owned<SystemHandleTraits>;
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace velmora {
@@ -65,6 +66,34 @@ TEST_F(ApplicationTest, HiddenOwnerWindowCarriesTheTitle) {
     ASSERT_TRUE(IsWindow(owner));
     EXPECT_FALSE(IsWindowVisible(owner));
     EXPECT_EQ(wintest::WindowText(owner), "Velmora");
+}
+
+TEST_F(ApplicationTest, WindowCallbackWhoseWorkThrowsReturnsCleanlyAndStopsTheEnumeration) {
+    const std::function<bool(HWND)> throwing = [](HWND) -> bool { throw std::runtime_error("voll"); };
+    ThreadWindowVisit visit{throwing, nullptr};
+    BOOL result = TRUE;
+    EXPECT_NO_THROW(result = ThreadWindowVisit::Callback(Application().Handle(), reinterpret_cast<LPARAM>(&visit)));
+    EXPECT_EQ(result, FALSE);
+    EXPECT_TRUE(visit.error);
+}
+
+TEST_F(ApplicationTest, ForEachThreadWindowRethrowsOnOurSideAndLaterEnumerationsSeeEveryWindow) {
+    TestWindow first, second;
+    first.Create();
+    second.Create();
+    int visits = 0;
+    EXPECT_THROW(ForEachThreadWindow([&](HWND) -> bool {
+                     ++visits;
+                     throw std::runtime_error("voll");
+                 }),
+                 std::runtime_error);
+    EXPECT_EQ(visits, 1);
+    visits = 0;
+    ForEachThreadWindow([&](HWND) {
+        ++visits;
+        return true;
+    });
+    EXPECT_GE(visits, 3) << "the application window and both test windows";
 }
 
 }  // namespace

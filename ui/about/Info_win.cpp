@@ -108,18 +108,16 @@ void TInfoForm::CreateLabel(const LabelSpec& entry) {
 
 // The size `text` takes in `font`: on one line, or wrapped at `wrapWidth`.
 SIZE TInfoForm::TextSize(HWND label, HFONT font, const char* text, int wrapWidth) {
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
+    const ScopedDC dc(label);
+    const ScopedSelect selected(dc.Get(), font);
     SIZE size{};
     if (wrapWidth > 0) {
         RECT r{0, 0, wrapWidth, 0};
-        DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        DrawTextA(dc.Get(), text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         size = {r.right, r.bottom};
     } else {
-        GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+        GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &size);
     }
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
     return size;
 }
 

@@ -20,22 +20,12 @@ bool IsOwnTopLevel(HWND window) {
     return pid == GetCurrentProcessId() && IsWindowVisible(window);
 }
 
-BOOL CALLBACK MinimizeUnowned(HWND window, LPARAM) {
-    if (IsOwnTopLevel(window) && !GetWindow(window, GW_OWNER)) ShowWindow(window, SW_MINIMIZE);
-    return TRUE;
-}
-
-BOOL CALLBACK FindTopmost(HWND window, LPARAM found) {
-    if (IsOwnTopLevel(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool AnyOwnWindowTopmost() {
     bool found = false;
-    EnumThreadWindows(GetCurrentThreadId(), FindTopmost, reinterpret_cast<LPARAM>(&found));
+    ForEachThreadWindow([&](HWND window) {
+        found = IsOwnTopLevel(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        return !found;
+    });
     return found;
 }
 
@@ -149,7 +139,10 @@ void TApplication::RunModal(HWND dialog, const bool& done) {
 void TApplication::Minimize() {
     // Every visible window of ours goes to the taskbar; owned windows are
     // hidden with their owner by the system.
-    EnumThreadWindows(GetCurrentThreadId(), MinimizeUnowned, 0);
+    ForEachThreadWindow([](HWND window) {
+        if (IsOwnTopLevel(window) && !GetWindow(window, GW_OWNER)) ShowWindow(window, SW_MINIMIZE);
+        return true;
+    });
 }
 
 void TApplication::HandleException(std::exception_ptr error) noexcept {
@@ -195,24 +188,32 @@ std::uintptr_t TApplication::ShellOpen::Open(const std::string& file, const std:
     return reinterpret_cast<std::uintptr_t>(result);
 }
 
-namespace {
-
-struct EnabledWindows {
-    HWND except;
-    std::vector<HWND>* list;
-};
-
-BOOL CALLBACK CollectEnabled(HWND window, LPARAM param) {
-    auto* c = reinterpret_cast<EnabledWindows*>(param);
-    if (window != c->except && IsWindowVisible(window) && IsWindowEnabled(window)) c->list->push_back(window);
-    return TRUE;
+// The system calls this for each window; it must not let an exception
+// through its own frames, so the visitor's exception ends the enumeration
+// and waits in the visit for ForEachThreadWindow to rethrow it.
+BOOL CALLBACK ThreadWindowVisit::Callback(HWND window, LPARAM param) {
+    auto& visit = *reinterpret_cast<ThreadWindowVisit*>(param);
+    try {
+        return visit.visitor(window) ? TRUE : FALSE;
+    } catch (...) {
+        visit.error = std::current_exception();
+        return FALSE;
+    }
 }
 
-}  // namespace
+void ForEachThreadWindow(const std::function<bool(HWND)>& visitor) {
+    ThreadWindowVisit visit{visitor, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), ThreadWindowVisit::Callback, reinterpret_cast<LPARAM>(&visit));
+    if (visit.error) std::rethrow_exception(visit.error);
+}
 
 TaskWindowsDisabled::TaskWindowsDisabled(HWND except) {
-    EnabledWindows context{except, &disabled_};
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&context));
+    // Collected first and disabled after, so a failed collection (the list
+    // cannot grow) leaves every window as it was.
+    ForEachThreadWindow([&](HWND window) {
+        if (window != except && IsWindowVisible(window) && IsWindowEnabled(window)) disabled_.push_back(window);
+        return true;
+    });
     for (HWND window : disabled_) EnableWindow(window, FALSE);
 }
 

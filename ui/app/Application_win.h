@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,18 @@ auto Guarded(F&& handler) noexcept -> decltype(handler()) {
         return decltype(handler())();
     }
 }
+
+// Calls `visitor` for each top-level window of the calling thread until it
+// returns false. An exception from `visitor` ends the enumeration and is
+// rethrown here, never through the system's frames.
+void ForEachThreadWindow(const std::function<bool(HWND)>& visitor);
+
+// The state of one ForEachThreadWindow, handed to the system's callback.
+struct ThreadWindowVisit {
+    const std::function<bool(HWND)>& visitor;
+    std::exception_ptr error;
+    static BOOL CALLBACK Callback(HWND window, LPARAM visit);
+};
 
 // Disables the application's enabled top-level windows for the lifetime of
 // the object (a modal box or dialog is showing) and enables them again.

@@ -5,9 +5,8 @@
 namespace velmora {
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const ScopedDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
 }
 

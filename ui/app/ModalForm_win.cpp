@@ -1,5 +1,6 @@
 #include "ui/app/ModalForm_win.h"
 
+#include "base/ScopeExit.h"
 #include "ui/app/Application_win.h"
 
 namespace velmora {
@@ -49,6 +50,13 @@ void TModalForm::ShowModal() {
     if (showing_) return;
     showing_ = true;
     closed_ = false;
+    // However ShowModal is left (closed, the loop ended by WM_QUIT, or an
+    // exception from FormShow or the loop), the other windows are enabled
+    // again and the form stops counting as shown.
+    const ScopeExit modality([this] {
+        disabled_.reset();
+        showing_ = false;
+    });
     SetOwner(Handle(), ModalOwner());
     disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
     // A form that stays on top does so whatever became of its owner's
@@ -60,8 +68,6 @@ void TModalForm::ShowModal() {
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();
     Application().RunModal(Handle(), closed_);
-    disabled_.reset();
-    showing_ = false;
 }
 
 void TModalForm::Close() {

@@ -5,10 +5,19 @@
 
 namespace velmora {
 
+// A row's data is made in Append and held by a unique_ptr until the list
+// view has taken it as the item's LPARAM; from then on the list view owns
+// it and hands it back through LVN_DELETEITEM or LVN_DELETEALLITEMS. This is
+// the one place it is freed.
+void ProcessView::ReleaseRows(std::vector<RowData*>::iterator first, std::vector<RowData*>::iterator last) {
+    for (auto it = first; it != last; ++it) delete *it;
+    rows_.erase(first, last);
+}
+
 ProcessView::~ProcessView() {
-    // Normally the list view has released every row on its destruction;
+    // Normally the list view has handed every row back on its destruction;
     // rows it never got to (the window was never created) go here.
-    for (RowData* data : rows_) delete data;
+    ReleaseRows(rows_.begin(), rows_.end());
 }
 
 void ProcessView::SetText(int row, int column, const std::string& text) {
@@ -22,6 +31,9 @@ void ProcessView::SetText(int row, int column, const std::string& text) {
 
 void ProcessView::Append(const RowTexts& texts, std::unique_ptr<TProcess> record) {
     auto data = std::make_unique<RowData>(RowData{std::move(*record), texts});
+    // Room first (growing as push_back would), so that once the list view
+    // holds the row the mirror takes it without throwing.
+    if (rows_.size() == rows_.capacity()) rows_.reserve(std::max<std::size_t>(16, 2 * rows_.capacity()));
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = Count();
@@ -45,26 +57,31 @@ void ProcessView::Remove(int row) {
 }
 
 void ProcessView::ItemDeleted(LPARAM param) {
-    auto* data = reinterpret_cast<RowData*>(param);
-    auto it = std::find(rows_.begin(), rows_.end(), data);
-    if (it != rows_.end()) rows_.erase(it);
-    delete data;
+    auto it = std::find(rows_.begin(), rows_.end(), reinterpret_cast<RowData*>(param));
+    if (it != rows_.end()) ReleaseRows(it, it + 1);
 }
 
-void ProcessView::AllItemsDeleted() {
-    for (RowData* data : rows_) delete data;
-    rows_.clear();
-}
+void ProcessView::AllItemsDeleted() { ReleaseRows(rows_.begin(), rows_.end()); }
 
-int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM compare) {
+// Called by the list view inside LVM_SORTITEMS: an exception from the
+// comparison must not cross its frames. The first one is kept for Sort to
+// rethrow; the remaining comparisons answer "equal".
+int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM param) {
+    auto& sort = *reinterpret_cast<SortContext*>(param);
+    if (sort.error) return 0;
     auto* ra = reinterpret_cast<RowData*>(a);
     auto* rb = reinterpret_cast<RowData*>(b);
-    return (*reinterpret_cast<const RowCompare*>(compare))(RowRef{ra->record, ra->texts[kColumnName]},
-                                                           RowRef{rb->record, rb->texts[kColumnName]});
+    try {
+        return sort.compare(RowRef{ra->record, ra->texts[kColumnName]}, RowRef{rb->record, rb->texts[kColumnName]});
+    } catch (...) {
+        sort.error = std::current_exception();
+        return 0;
+    }
 }
 
 void ProcessView::Sort(const RowCompare& compare) {
-    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare), reinterpret_cast<LPARAM>(&CompareRows));
+    SortContext sort{compare, nullptr};
+    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&sort), reinterpret_cast<LPARAM>(&CompareRows));
     // Read the new order back once; everything else works on the mirror.
     for (int i = 0; i < Count(); ++i) {
         LVITEMA item{};
@@ -73,6 +90,7 @@ void ProcessView::Sort(const RowCompare& compare) {
         SendMessageA(view_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         rows_[i] = reinterpret_cast<RowData*>(item.lParam);
     }
+    if (sort.error) std::rethrow_exception(sort.error);
 }
 
 std::vector<int> ProcessView::SelectedRows() const {

@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -50,7 +51,13 @@ private:
         RowTexts texts;
     };
 
-    static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM compare);
+    struct SortContext {
+        const RowCompare& compare;
+        std::exception_ptr error;
+    };
+
+    static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM sort);
+    void ReleaseRows(std::vector<RowData*>::iterator first, std::vector<RowData*>::iterator last);
 
     HWND view_ = nullptr;
     // The items' data in the list view's order: every change of order goes

@@ -49,14 +49,14 @@ const ControlSpec kControls[] = {
 void AutoSize(HWND label, HFONT font) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
+    {
+        const ScopedDC dc(label);
+        const ScopedSelect selected(dc.Get(), font);
+        GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextMetricsA(dc.Get(), &metrics);
+    }
     SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

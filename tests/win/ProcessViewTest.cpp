@@ -1,0 +1,77 @@
+// The list view rows: a comparison that throws inside the list view's sort
+// comes back out of Sort, and the rows stay as they were and sortable.
+#include "WinTestSupport.h"
+
+#include "ui/app/Window_win.h"
+#include "ui/main/ProcessView_win.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+// A window holding one list view whose notifications reach the rows, as the
+// main window's do.
+class ListHost : public Window {
+public:
+    ProcessView rows;
+    void Create() {
+        CreateHandle("TVelmoraListHost", "Liste", WS_OVERLAPPEDWINDOW, 0, 10, 10, 300, 200, nullptr);
+        rows.Attach(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 280, 180,
+                                    Handle(), nullptr, nullptr, nullptr));
+    }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_NOTIFY) {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.code == LVN_DELETEITEM) rows.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam);
+            if (header.code == LVN_DELETEALLITEMS) {
+                rows.AllItemsDeleted();
+                return TRUE;
+            }
+            if (header.code == LVN_GETDISPINFOA) rows.GetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+            return 0;
+        }
+        return Default(message, wParam, lParam);
+    }
+};
+
+TEST(ProcessViewTest, ComparisonThatThrowsComesBackOutOfSortAndTheRowsStay) {
+    ListHost host;
+    host.Create();
+    for (std::uint32_t pid : {30u, 10u, 20u}) {
+        TProcess record;
+        record.ProcessID = pid;
+        host.rows.Append({"p" + std::to_string(pid) + ".exe", std::to_string(pid), "1", "Normal"},
+                         TProcess::CreateCopy(record));
+    }
+    int calls = 0;
+    EXPECT_THROW(host.rows.Sort([&](const RowRef&, const RowRef&) -> int {
+                     ++calls;
+                     throw std::runtime_error("Vergleich ging schief.");
+                 }),
+                 std::runtime_error);
+    EXPECT_EQ(calls, 1) << "comparisons after the failed one do not run the comparison again";
+    ASSERT_EQ(host.rows.Count(), 3);
+    EXPECT_EQ(ListView_GetItemCount(host.rows.Handle()), 3);
+
+    host.rows.Sort([](const RowRef& a, const RowRef& b) {
+        return a.record.ProcessID < b.record.ProcessID ? -1 : a.record.ProcessID > b.record.ProcessID;
+    });
+    EXPECT_EQ(host.rows.Record(0).ProcessID, 10u);
+    EXPECT_EQ(host.rows.Record(1).ProcessID, 20u);
+    EXPECT_EQ(host.rows.Record(2).ProcessID, 30u);
+    char text[32] = {};
+    ListView_GetItemText(host.rows.Handle(), 0, 0, text, sizeof text);
+    EXPECT_STREQ(text, "p10.exe") << "the control's order is the mirror's";
+
+    host.rows.Remove(1);
+    EXPECT_EQ(host.rows.Count(), 2);
+    EXPECT_EQ(host.rows.Record(1).ProcessID, 30u);
+}
+
+}  // namespace
+}  // namespace velmora
