@@ -238,8 +238,8 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CLOSE:
-        // The rows must not go under a running refresh: close once it ends.
-        if (controller_.Refreshing()) {
+        // Asked again until the running refresh has ended.
+        if (!controller_.FormCloseQuery()) {
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return 0;
         }
