@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, DelWithADisabledFileItemIsTakenWithoutAction) {
     form->UpdateProcessList();
     SelectPid(child.Pid());
     ListView_SetItemState(view, -1, 0, LVIS_SELECTED);  // selection cleared: the item is disabled
-    ASSERT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
+    ASSERT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
     Press(VK_DELETE);
     EXPECT_TRUE(boxes.shown.empty());
 }
