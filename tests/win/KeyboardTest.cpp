@@ -1,6 +1,8 @@
 // Shortcuts of the main menu, as key messages through the application's
 // message loop: each reaches its item, acts only when the item may act, and
-// is taken either way.
+// is taken either way. The window tells which item a key reached and
+// whether it acted, so a key that does nothing is told from one that never
+// arrived.
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
@@ -44,7 +46,10 @@ protected:
         keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
         SetKeyboardState(keys);
     }
-    void Press(UINT key, bool control = false, bool alt = false) {
+    // What became of the key; no item when it reached the window as no
+    // shortcut at all.
+    ShortcutResolution Press(UINT key, bool control = false, bool alt = false) {
+        const int before = form->ShortcutCount();
         SetModifiers(control, alt);
         if (alt) {
             PostMessageA(view, WM_SYSKEYDOWN, key, 1 | (1 << 29));
@@ -53,6 +58,19 @@ protected:
         }
         wintest::Pump(50);
         SetModifiers(false, false);
+        EXPECT_LE(form->ShortcutCount(), before + 1);
+        return form->ShortcutCount() == before + 1 ? form->LastShortcut() : ShortcutResolution{};
+    }
+    static testing::AssertionResult Reached(const ShortcutResolution& resolution, int item, bool acts) {
+        if (resolution.item == item && resolution.acts == acts) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "reached item " << resolution.item << (resolution.acts ? ", acted" : ", did not act")
+                                           << "; expected item " << item << (acts ? ", acting" : ", not acting");
+    }
+    void ShowApplicationsPage() {
+        TabCtrl_SetCurSel(form->PageControl(), 0);
+        NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+        ASSERT_TRUE(form->MenuModel().Visible(kFileBringToFrontItem));
     }
     void SelectPid(DWORD pid) {
         for (int row = 0; row < ListView_GetItemCount(view); ++row) {
@@ -72,9 +90,9 @@ TEST_F(KeyboardTest, DelAsksToEndTheSelectedProcessWhileCtrlDelIsTakenAndDoesNot
     ChildProcess child;
     form->UpdateProcessList();
     SelectPid(child.Pid());
-    Press(VK_DELETE, true);
+    EXPECT_TRUE(Reached(Press(VK_DELETE, true), kFileMenu, false));
     EXPECT_TRUE(boxes.shown.empty());
-    Press(VK_DELETE);
+    EXPECT_TRUE(Reached(Press(VK_DELETE), kFileFinalizeProcessItem, true));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Bestätigen");
     EXPECT_TRUE(child.Running());  // answered No
@@ -82,18 +100,20 @@ TEST_F(KeyboardTest, DelAsksToEndTheSelectedProcessWhileCtrlDelIsTakenAndDoesNot
 
 TEST_F(KeyboardTest, F5RefreshesAndCtrlNOpensTheRunDialog) {
     ChildProcess child;
-    Press(VK_F5);
+    EXPECT_TRUE(Reached(Press(VK_F5), kViewUpdateItem, true));
     bool listed = false;
     for (int row = 0; row < form->Rows().Count(); ++row) listed |= form->Rows().Record(row).ProcessID == child.Pid();
     EXPECT_TRUE(listed);
-    Press('N', true);
+    EXPECT_TRUE(Reached(Press('N', true), kFileExecuteItem, true));
     EXPECT_EQ(executeShown, 1);
-    Press('N');  // without Ctrl it is no shortcut
+    EXPECT_FALSE(Press('N').Taken());  // without Ctrl it is no shortcut
     EXPECT_EQ(executeShown, 1);
 }
 
 TEST_F(KeyboardTest, CtrlWReachesTheDisabledItemAndDoesNothing) {
-    Press('W', true);
+    EXPECT_TRUE(Reached(Press('W', true), kFileBringToFrontItem, false));
+    ShowApplicationsPage();  // where the item is shown
+    EXPECT_TRUE(Reached(Press('W', true), kFileBringToFrontItem, false));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(executeShown, 0);
     EXPECT_TRUE(IsWindow(form->Handle()));
@@ -101,7 +121,7 @@ TEST_F(KeyboardTest, CtrlWReachesTheDisabledItemAndDoesNothing) {
 
 TEST_F(KeyboardTest, AltF4ClosesTheMainWindow) {
     HWND window = form->Handle();
-    Press(VK_F4, false, true);
+    EXPECT_TRUE(Reached(Press(VK_F4, false, true), kFileQuitItem, true));
     EXPECT_FALSE(IsWindow(window));
 }
 
@@ -110,8 +130,10 @@ TEST_F(KeyboardTest, DelWithADisabledFileItemIsTakenWithoutAction) {
     form->UpdateProcessList();
     SelectPid(child.Pid());
     ListView_SetItemState(view, -1, 0, LVIS_SELECTED);  // selection cleared: the item is disabled
-    ASSERT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
-    Press(VK_DELETE);
+    ASSERT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
+    EXPECT_TRUE(Reached(Press(VK_DELETE), kFileFinalizeProcessItem, false));
+    ShowApplicationsPage();  // the shown task item with the same key is disabled too
+    EXPECT_TRUE(Reached(Press(VK_DELETE), kFileFinalizeProcessItem, false));
     EXPECT_TRUE(boxes.shown.empty());
 }
 

@@ -59,9 +59,9 @@ TEST_F(MainWindowTest, StartsOnProcessPageWithListSortedByPidAscending) {
         EXPECT_FALSE(ItemText(view, row, 3).empty());
     }
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
-    EXPECT_TRUE(form->Menu().Checked(kOptionsMinimizeAfterExecutingItem));
-    EXPECT_TRUE(form->Menu().Checked(kViewUpdateTimeNormalItem));
+    EXPECT_TRUE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(form->MenuModel().Checked(kOptionsMinimizeAfterExecutingItem));
+    EXPECT_TRUE(form->MenuModel().Checked(kViewUpdateTimeNormalItem));
     EXPECT_EQ(form->UpdatePeriod(), 1000);
 }
 
@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, ChildGetsARowWithinOneRefreshAndLosesItAfterExit) {
 
 TEST_F(MainWindowTest, StoppedSpeedHaltsTimerRefreshesButF5StillRefreshes) {
     SendMessageA(form->Handle(), WM_COMMAND, kViewUpdateTimeStoppedItem, 0);
-    EXPECT_TRUE(form->Menu().Checked(kViewUpdateTimeStoppedItem));
-    EXPECT_FALSE(form->Menu().Checked(kViewUpdateTimeNormalItem));
+    EXPECT_TRUE(form->MenuModel().Checked(kViewUpdateTimeStoppedItem));
+    EXPECT_FALSE(form->MenuModel().Checked(kViewUpdateTimeNormalItem));
     ChildProcess child;
     wintest::Pump(1500);
     EXPECT_LT(RowOfPid(view, child.Pid()), 0);
@@ -113,11 +113,11 @@ TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefresh
     TabCtrl_SetCurSel(form->PageControl(), 0);
     NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_FALSE(form->Menu().Visible(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->Menu().Visible(kFilePriorityItem));
-    EXPECT_TRUE(form->Menu().Visible(kFileFinalizeTaskItem));
-    EXPECT_FALSE(form->Menu().Enabled(kFileFinalizeTaskItem));
-    EXPECT_TRUE(form->Menu().Visible(kFileBringToFrontItem));
+    EXPECT_FALSE(form->MenuModel().Visible(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Visible(kFilePriorityItem));
+    EXPECT_TRUE(form->MenuModel().Visible(kFileFinalizeTaskItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeTaskItem));
+    EXPECT_TRUE(form->MenuModel().Visible(kFileBringToFrontItem));
     HMENU file = form->Menu().Popup(kFileMenu);
     EXPECT_EQ(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
@@ -129,8 +129,8 @@ TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefresh
     TabCtrl_SetCurSel(form->PageControl(), 1);
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     EXPECT_GE(RowOfPid(view, child.Pid()), 0);
-    EXPECT_TRUE(form->Menu().Visible(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->Menu().Visible(kFileFinalizeTaskItem));
+    EXPECT_TRUE(form->MenuModel().Visible(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Visible(kFileFinalizeTaskItem));
     EXPECT_NE(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_EQ(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
@@ -145,13 +145,13 @@ TEST_F(MainWindowTest, AlwaysOnTopToggleDropsAndRestoresTopmostWithoutMoving) {
     RECT before{};
     GetWindowRect(form->Handle(), &before);
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
-    EXPECT_FALSE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_FALSE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
     EXPECT_FALSE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     RECT after{};
     GetWindowRect(form->Handle(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
-    EXPECT_TRUE(form->Menu().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsMinimizeAfterExecutingItem, 0);
     EXPECT_FALSE(form->MinimizeAfterExecuting());
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, SpeedItemsSetThePeriodAndMoveTheRadioMark) {
         SendMessageA(form->Handle(), WM_COMMAND, speed.item, 0);
         EXPECT_EQ(form->UpdatePeriod(), speed.period);
         for (int item = kViewUpdateTimeHighItem; item <= kViewUpdateTimeStoppedItem; ++item) {
-            EXPECT_EQ(form->Menu().Checked(item), item == speed.item) << item;
+            EXPECT_EQ(form->MenuModel().Checked(item), item == speed.item) << item;
         }
     }
 }

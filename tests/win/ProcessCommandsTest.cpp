@@ -159,7 +159,7 @@ TEST_F(ProcessCommandsTest, DelOnTheApplicationsPageEndsTheChildSelectedInThePro
     TabCtrl_SetCurSel(form->PageControl(), 0);
     NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    ASSERT_FALSE(form->Menu().Visible(kFileFinalizeProcessItem));
+    ASSERT_FALSE(form->MenuModel().Visible(kFileFinalizeProcessItem));
     boxes.answers = {BoxAnswer::Yes};
     HWND tasks = form->Control(TForm1::kTaskViewId);
     SetFocus(tasks);
@@ -175,17 +175,17 @@ TEST_F(ProcessCommandsTest, SelectionRenamesAndDisablesTheProcessCommands) {
     HWND button = form->Control(TForm1::kFinalizeProcessBtnId);
     Select({a.Pid(), b.Pid()});
     EXPECT_EQ(wintest::WindowText(button), "Prozesse beenden");
-    EXPECT_EQ(form->Menu().Caption(kFileFinalizeProcessItem), "Prozesse beenden");
-    EXPECT_EQ(form->Menu().Caption(kProcessFinalizeItem), "Prozesse beenden");
+    EXPECT_EQ(form->MenuModel().Caption(kFileFinalizeProcessItem), "Prozesse beenden");
+    EXPECT_EQ(form->MenuModel().Caption(kProcessFinalizeItem), "Prozesse beenden");
     Select({a.Pid()});
     EXPECT_EQ(wintest::WindowText(button), "Prozess beenden");
-    EXPECT_EQ(form->Menu().Caption(kFileFinalizeProcessItem), "Prozess beenden");
+    EXPECT_EQ(form->MenuModel().Caption(kFileFinalizeProcessItem), "Prozess beenden");
     EXPECT_TRUE(IsWindowEnabled(button));
     Select({});
     EXPECT_FALSE(IsWindowEnabled(button));
-    EXPECT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->Menu().Enabled(kProcessSetPriorityItem));
-    EXPECT_FALSE(form->Menu().Enabled(kFilePriorityItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kProcessSetPriorityItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kFilePriorityItem));
 }
 
 TEST_F(ProcessCommandsTest, ARowWhoseTextChangesMakesTheCommandsFollowTheSelection) {
@@ -198,8 +198,8 @@ TEST_F(ProcessCommandsTest, ARowWhoseTextChangesMakesTheCommandsFollowTheSelecti
     ASSERT_TRUE(SetPriorityClass(child.Process(), ABOVE_NORMAL_PRIORITY_CLASS));
     form->UpdateProcessList();
     EXPECT_FALSE(IsWindowEnabled(button));
-    EXPECT_FALSE(form->Menu().Enabled(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->Menu().Enabled(kFilePriorityItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Enabled(kFilePriorityItem));
 }
 
 TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
@@ -218,8 +218,8 @@ TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
         SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view),
                      MAKELPARAM(r.left + 30, r.top + 40));
     }
-    EXPECT_TRUE(form->Menu().Checked(kProcessPriorityFirstItem + 1));
-    for (int i : {0, 2, 3, 4, 5}) EXPECT_FALSE(form->Menu().Checked(kProcessPriorityFirstItem + i)) << i;
+    EXPECT_TRUE(form->MenuModel().Checked(kProcessPriorityFirstItem + 1));
+    for (int i : {0, 2, 3, 4, 5}) EXPECT_FALSE(form->MenuModel().Checked(kProcessPriorityFirstItem + i)) << i;
 }
 
 TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProcess) {

@@ -39,6 +39,9 @@ public:
     // Refresh (ProcessListRefresh.cpp)
     void UpdateProcessList();
     bool Refreshing() const { return refreshing_; }
+    // Whether the window may close now. Not while a refresh runs: the rows
+    // must not go under it, so the request waits until it has ended.
+    bool FormCloseQuery() const { return !refreshing_; }
     // Runs once at the end of a refresh that rewrote a text of an existing
     // row, as a list view reports a row whose text changed (the process
     // commands then follow the selection again).

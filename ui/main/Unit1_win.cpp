@@ -24,11 +24,7 @@ void TForm1::FormCreate() {
 
 void TForm1::PageControlChange() {
     if (ProcessPageVisible()) UpdateProcessList();
-    bool processes = ProcessPageVisible();
-    menu_.SetVisible(kFileFinalizeProcessItem, processes);
-    menu_.SetVisible(kFilePriorityItem, processes);
-    menu_.SetVisible(kFileFinalizeTaskItem, !processes);
-    menu_.SetVisible(kFileBringToFrontItem, !processes);
+    menu_.Model().ShowPageItems(ProcessPageVisible());
 }
 
 void TForm1::UpdateProcessList() {
@@ -66,9 +62,7 @@ void TForm1::ViewUpdateItemClick() {
 void TForm1::ViewUpdateTimeClick(int tag) {
     int period = UpdatePeriodForTag(tag);
     if (period == kNoPeriodChange) return;
-    for (int id = kViewUpdateTimeHighItem; id <= kViewUpdateTimeStoppedItem; ++id) {
-        menu_.SetChecked(id, menu_.Tag(id) == tag);
-    }
+    menu_.Model().CheckSpeed(tag);
     updatePeriod_ = period;
     ArmTimer();
 }
@@ -90,31 +84,25 @@ void TForm1::ProcessViewChange() {
     HWND button = GetDlgItem(processesTab_, kFinalizeProcessBtnId);
     EnableWindow(button, state.buttonEnabled);
     if (state.buttonCaption) SetWindowTextA(button, state.buttonCaption->c_str());
+    MainMenuModel& menu = menu_.Model();
     for (int id : {kFileFinalizeProcessItem, kProcessFinalizeItem}) {
-        menu_.SetCaption(id, state.menuCaption);
-        menu_.SetEnabled(id, state.menuEnabled);
+        menu.SetCaption(id, state.menuCaption);
+        menu.SetEnabled(id, state.menuEnabled);
     }
-    menu_.SetEnabled(kFilePriorityItem, state.priorityEnabled);
-    menu_.SetEnabled(kProcessSetPriorityItem, state.priorityEnabled);
+    menu.SetEnabled(kFilePriorityItem, state.priorityEnabled);
+    menu.SetEnabled(kProcessSetPriorityItem, state.priorityEnabled);
 }
 
 void TForm1::FinalizeProcessBtnClick() {
     controller_.FinalizeProcessBtnClick();
 }
 
-void TForm1::ApplyPriorityMarks(const PriorityMarks& marks, int firstItem) {
-    if (!marks.change) return;
-    for (int i = 0; i < kPriorityItemCount; ++i) {
-        menu_.SetChecked(firstItem + i, marks.checkedClass && *marks.checkedClass == kPriorityClasses[i]);
-    }
-}
-
 void TForm1::ProcessMenuPopup() {
-    ApplyPriorityMarks(controller_.ProcessMenuPopup(), kProcessPriorityFirstItem);
+    menu_.Model().ApplyPriorityMarks(kProcessSetPriorityItem, controller_.ProcessMenuPopup());
 }
 
 void TForm1::FilePriorityItemClick() {
-    ApplyPriorityMarks(controller_.FilePriorityItemClick(), kFilePriorityFirstItem);
+    menu_.Model().ApplyPriorityMarks(kFilePriorityItem, controller_.FilePriorityItemClick());
 }
 
 void TForm1::SetPriorityItemClick(int tag) {
@@ -134,8 +122,8 @@ void TForm1::FileQuitItemClick() {
 }
 
 void TForm1::OptionsAlwaysOnTopItemClick() {
-    bool onTop = !menu_.Checked(kOptionsAlwaysOnTopItem);
-    menu_.SetChecked(kOptionsAlwaysOnTopItem, onTop);
+    bool onTop = !menu_.Model().Checked(kOptionsAlwaysOnTopItem);
+    menu_.Model().SetChecked(kOptionsAlwaysOnTopItem, onTop);
     RECT r{};
     GetWindowRect(Handle(), &r);
     SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
@@ -143,13 +131,14 @@ void TForm1::OptionsAlwaysOnTopItemClick() {
 }
 
 void TForm1::OptionsMinimizeAfterExecutingItemClick() {
-    menu_.SetChecked(kOptionsMinimizeAfterExecutingItem, !menu_.Checked(kOptionsMinimizeAfterExecutingItem));
+    MainMenuModel& menu = menu_.Model();
+    menu.SetChecked(kOptionsMinimizeAfterExecutingItem, !menu.Checked(kOptionsMinimizeAfterExecutingItem));
 }
 
 void TForm1::OnCommand(int id) {
     const bool filePriority = id >= kFilePriorityFirstItem && id < kFilePriorityFirstItem + kPriorityItemCount;
     const bool processPriority = id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount;
-    if (filePriority || processPriority) return SetPriorityItemClick(menu_.Tag(id));
+    if (filePriority || processPriority) return SetPriorityItemClick(menu_.Model().Tag(id));
     switch (id) {
     case kExecuteBtnId: return ExecuteBtnClick();
     case kBringToFrontBtnId:
@@ -164,12 +153,26 @@ void TForm1::OnCommand(int id) {
     case kViewUpdateTimeHighItem:
     case kViewUpdateTimeNormalItem:
     case kViewUpdateTimeLowItem:
-    case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Tag(id));
+    case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Model().Tag(id));
     case kHelpInfoItem: return HelpInfoItemClick();
     case kProcessFinalizeItem:
     case kTaskFinalizeItem: return FinalizeProcessBtnClick();
-    default: return;  // Ctrl+Del (the file menu's shortcut) and items without an action
+    default: return;  // items without an action
     }
+}
+
+// Every key of the accelerator table arrives here, whatever its item's
+// state: the menu model says which item it reached and whether it acts.
+// Windows' own translation sends no command for an item of the window's
+// menu while the window is minimised; that stays so.
+void TForm1::OnShortcut(int command) {
+    std::optional<MenuKey> key = menu_.ShortcutKey(command);
+    if (!key) return;
+    ShortcutResolution resolution = menu_.Model().Resolve(*key);
+    if (IsIconic(Handle()) && menu_.Model().Shown(resolution.item)) resolution.acts = false;
+    lastShortcut_ = resolution;
+    ++shortcutCount_;
+    if (resolution.acts) OnCommand(resolution.item);
 }
 
 LRESULT TForm1::OnNotify(NMHDR& header) {
@@ -214,10 +217,11 @@ void TForm1::OnContextMenu(HWND control, int x, int y) {
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        // A shortcut acts only when its item and the menus above it are
-        // enabled; hidden items still take their shortcut.
-        if (HIWORD(wParam) == 1 && !menu_.Acts(LOWORD(wParam))) return 0;
-        OnCommand(LOWORD(wParam));
+        if (HIWORD(wParam) == 1) {
+            OnShortcut(LOWORD(wParam));
+        } else {
+            OnCommand(LOWORD(wParam));
+        }
         return 0;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CONTEXTMENU:
@@ -247,8 +251,8 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CLOSE:
-        // The rows must not go under a running refresh: close once it ends.
-        if (controller_.Refreshing()) {
+        // Asked again until the running refresh has ended.
+        if (!controller_.FormCloseQuery()) {
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return 0;
         }

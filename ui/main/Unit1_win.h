@@ -53,10 +53,15 @@ public:
     bool QuitOnDestroy = true;
 
     // State other windows and tests read.
-    bool MinimizeAfterExecuting() const { return menu_.Checked(kOptionsMinimizeAfterExecutingItem); }
+    bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
     bool ProcessPageVisible() const { return activePage_ == 1; }
     int UpdatePeriod() const { return updatePeriod_; }
     TMainMenu& Menu() { return menu_; }
+    MainMenuModel& MenuModel() { return menu_.Model(); }
+    // The last shortcut key the window received and what became of it, and
+    // how many it received.
+    const ShortcutResolution& LastShortcut() const { return lastShortcut_; }
+    int ShortcutCount() const { return shortcutCount_; }
     ProcessView& Rows() { return processView_; }
     HWND Control(int id) const { return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id); }
     HWND PageControl() const { return pageControl_; }
@@ -83,13 +88,15 @@ private:
     void SelectPage(int index);
     void ArmTimer();
     void OnCommand(int id);
+    void OnShortcut(int command);
     LRESULT OnNotify(NMHDR& header);
     void OnContextMenu(HWND control, int x, int y);
-    void ApplyPriorityMarks(const PriorityMarks& marks, int firstItem);
 
     ProcessView processView_;
     TProcessListController controller_;
     TMainMenu menu_;
+    ShortcutResolution lastShortcut_;
+    int shortcutCount_ = 0;
 
     int dpi_ = 96;
     FontHandle font_;
