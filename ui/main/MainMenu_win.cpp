@@ -10,16 +10,16 @@ TMainMenu::TMainMenu() {
     model_.OnChange = [this](const MenuItem& item, MenuChange change) { OnChange(item, change); };
 }
 
-TMainMenu::~TMainMenu() {
-    // The menu bar goes with its window. Root context menus take their
-    // submenus with them; a submenu that is hidden at the time is detached
-    // and must go on its own.
-    for (const Handle& popup : popups_) {
+// The menu bar goes with its window, and a menu that is part of another
+// goes with that one. What nothing else destroys is held here: the context
+// menus, and a submenu while it is hidden (taken out of its menu).
+void TMainMenu::UpdateOwnership() {
+    for (Handle& popup : popups_) {
         const MenuItem* item = model_.Find(popup.id);
-        if (!popup.menu || !IsMenu(popup.menu)) continue;
-        bool root = item->parent == kNoItem && item->id != kMenuBar;
-        bool detached = item->parent != kNoItem && !item->visible;
-        if (root || detached) DestroyMenu(popup.menu);
+        const bool root = item->parent == kNoItem && item->id != kMenuBar;
+        const bool detached = item->parent != kNoItem && !item->visible;
+        if ((root || detached) && !popup.owned) popup.owned.Reset(popup.menu);
+        if (!(root || detached) && popup.owned) popup.owned.Release();
     }
 }
 
@@ -28,9 +28,10 @@ void TMainMenu::Build() {
         if (!item.popup) continue;
         HMENU menu = item.id == kMenuBar ? CreateMenu() : CreatePopupMenu();
         if (!menu) throw std::runtime_error("Das Menü konnte nicht erstellt werden.");
-        popups_.push_back({item.id, menu});
+        popups_.push_back({item.id, menu, MenuHandle()});
     }
     for (const Handle& popup : popups_) Fill(popup.id);
+    UpdateOwnership();
     SetMenuDefaultItem(TaskMenu(), kTaskTurnToItem, FALSE);
 
     shortcuts_ = model_.Shortcuts();
@@ -115,6 +116,7 @@ void TMainMenu::OnChange(const MenuItem& item, MenuChange change) {
     if (popups_.empty()) return;
     if (change == MenuChange::Visibility) {
         Fill(item.parent);
+        UpdateOwnership();
     } else {
         Apply(item);
     }

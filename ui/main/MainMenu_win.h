@@ -18,7 +18,7 @@ namespace velmora {
 class TMainMenu {
 public:
     TMainMenu();
-    ~TMainMenu();
+    ~TMainMenu() = default;
     TMainMenu(const TMainMenu&) = delete;
     TMainMenu& operator=(const TMainMenu&) = delete;
 
@@ -45,6 +45,7 @@ private:
     struct Handle {
         int id;
         HMENU menu;
+        MenuHandle owned;  // holds `menu` while nothing else destroys it
     };
 
     // Position of a shown item in its parent menu, or -1.
@@ -52,6 +53,7 @@ private:
     void Fill(int parentId);
     void Apply(const MenuItem& item);
     void OnChange(const MenuItem& item, MenuChange change);
+    void UpdateOwnership();
     MENUITEMINFOA Info(const MenuItem& item, std::string& text) const;
 
     MainMenuModel model_;
