@@ -3,6 +3,7 @@
 // which values mean "nothing" and how it is closed come from a traits type.
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 namespace velmora {
@@ -12,16 +13,24 @@ namespace velmora {
 //   static Value Empty();               what an empty owner holds
 //   static bool Valid(Value);           false for every "nothing" value
 //   void Close(Value) (const or not);   frees a valid handle
+//   void Acquired(Value) (optional)     told of each valid handle taken over,
+//                                       e.g. to count the handles held
 // Traits may carry state (the interface a handle came from, the window a
 // DC belongs to); it moves with the handle.
+template <typename Traits, typename = void>
+struct TellsAcquired : std::false_type {};
+template <typename Traits>
+struct TellsAcquired<Traits, std::void_t<decltype(std::declval<Traits&>().Acquired(
+                                 std::declval<typename Traits::Value>()))>> : std::true_type {};
+
 template <typename Traits>
 class Owned {
 public:
     using Value = typename Traits::Value;
 
     Owned() = default;
-    explicit Owned(Value value) : value_(value) {}
-    Owned(Traits traits, Value value) : traits_(std::move(traits)), value_(value) {}
+    explicit Owned(Value value) : value_(value) { Acquire(); }
+    Owned(Traits traits, Value value) : traits_(std::move(traits)), value_(value) { Acquire(); }
     Owned(Owned&& other) noexcept : traits_(std::move(other.traits_)), value_(other.Release()) {}
     Owned& operator=(Owned&& other) noexcept {
         if (this != &other) {
@@ -44,11 +53,18 @@ public:
     void Reset(Value value = Traits::Empty()) {
         const Value old = std::exchange(value_, value);
         if (Traits::Valid(old)) traits_.Close(old);
+        Acquire();
     }
     // Gives the handle up without closing it.
     Value Release() { return std::exchange(value_, Traits::Empty()); }
 
 private:
+    void Acquire() {
+        if constexpr (TellsAcquired<Traits>::value) {
+            if (Traits::Valid(value_)) traits_.Acquired(value_);
+        }
+    }
+
     Traits traits_{};
     Value value_ = Traits::Empty();
 };

@@ -103,3 +103,37 @@ TEST(ScopeExit, RunsOnEveryWayOut) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Traits that count what is held, as the GDI owners do.
+struct CountedTraits {
+    using Value = int;
+    static Value Empty() { return 0; }
+    static bool Valid(Value v) { return v > 0; }
+    void Acquired(Value) { ++*held; }
+    void Close(Value) { --*held; }
+    int* held = nullptr;
+};
+
+TEST(OwnedCountTest, HeldCountFollowsTakingOverMovingAndResetting) {
+    int held = 0;
+    {
+        Owned<CountedTraits> a(CountedTraits{&held}, 1);
+        Owned<CountedTraits> failed(CountedTraits{&held}, -1);  // not a handle: not counted
+        EXPECT_EQ(held, 1);
+        Owned<CountedTraits> b(std::move(a));  // moves count nothing twice
+        EXPECT_EQ(held, 1);
+        b.Reset(2);
+        EXPECT_EQ(held, 1);
+        Owned<CountedTraits> c(CountedTraits{&held}, 3);
+        EXPECT_EQ(held, 2);
+        c.Reset();
+        EXPECT_EQ(held, 1);
+    }
+    EXPECT_EQ(held, 0);
+}
+
+}  // namespace
+}  // namespace velmora
