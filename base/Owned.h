@@ -20,8 +20,9 @@ namespace velmora {
 template <typename Traits, typename = void>
 struct TellsAcquired : std::false_type {};
 template <typename Traits>
-struct TellsAcquired<Traits, std::void_t<decltype(std::declval<Traits&>().Acquired(
-                                 std::declval<typename Traits::Value>()))>> : std::true_type {};
+struct TellsAcquired<Traits,
+                     std::void_t<decltype(std::declval<Traits&>().Acquired(std::declval<typename Traits::Value>()))>>
+    : std::true_type {};
 
 template <typename Traits>
 class Owned {

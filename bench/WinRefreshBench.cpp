@@ -33,7 +33,6 @@ double MicrosecondsPerCall(int iterations, F call) {
     return (Now() - start) * 1e6 / iterations;
 }
 
-
 // Starts `count` copies of this program that only wait, so the process
 // table holds more than Wine's handful of services; returns their handles.
 std::vector<velmora::KernelHandle> StartSleepers(int count) {

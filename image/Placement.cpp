@@ -5,8 +5,7 @@
 namespace velmora {
 
 ImageRect PlaceImage(const ImageRect& box, int imageWidth, int imageHeight) {
-    if (box.width <= 0 || box.height <= 0 || imageWidth <= 0 || imageHeight <= 0)
-        return {box.left, box.top, 0, 0};
+    if (box.width <= 0 || box.height <= 0 || imageWidth <= 0 || imageHeight <= 0) return {box.left, box.top, 0, 0};
 
     int width = imageWidth;
     int height = imageHeight;
@@ -27,8 +26,7 @@ ImageRect PlaceImage(const ImageRect& box, int imageWidth, int imageHeight) {
     }
     // Odd leftovers put the extra pixel right and below, as a centred
     // control's text does.
-    return {box.left + (box.width - width) / 2, box.top + (box.height - height) / 2, width,
-            height};
+    return {box.left + (box.width - width) / 2, box.top + (box.height - height) / 2, width, height};
 }
 
 }  // namespace velmora

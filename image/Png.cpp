@@ -36,13 +36,19 @@ std::uint32_t ReadBe32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
 }
 
-std::uint16_t ReadBe16(const std::uint8_t* p) { return std::uint16_t(p[0] << 8 | p[1]); }
+std::uint16_t ReadBe16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] << 8 | p[1]);
+}
 
-bool IsLetter(std::uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsLetter(std::uint8_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // Bit 5 of the first type byte clear (upper case) marks a chunk a decoder
 // must understand.
-bool IsCritical(std::uint32_t type) { return (type & 0x20000000u) == 0; }
+bool IsCritical(std::uint32_t type) {
+    return (type & 0x20000000u) == 0;
+}
 
 // Owns a zlib inflate stream from the first image data chunk to the end.
 class Inflater {
@@ -146,13 +152,11 @@ PngStatus Decoder::OnHeader(const std::uint8_t* body, std::uint32_t length) {
     const int filterMethod = body[11];
     const int interlace = body[12];
 
-    if (width == 0 || height == 0 || width > kMaxChunkLength || height > kMaxChunkLength)
-        return PngStatus::BadData;
+    if (width == 0 || height == 0 || width > kMaxChunkLength || height > kMaxChunkLength) return PngStatus::BadData;
     if (!png::IsValidDepth(colourType, depth)) return PngStatus::BadData;
     if (compression != 0 || filterMethod != 0 || interlace > 1) return PngStatus::BadData;
     if (interlace == 1) return PngStatus::Unsupported;
-    if (width > std::uint32_t(kMaxPngDimension) || height > std::uint32_t(kMaxPngDimension))
-        return PngStatus::TooLarge;
+    if (width > std::uint32_t(kMaxPngDimension) || height > std::uint32_t(kMaxPngDimension)) return PngStatus::TooLarge;
 
     header_.width = int(width);
     header_.height = int(height);
@@ -177,8 +181,7 @@ PngStatus Decoder::OnPalette(const std::uint8_t* body, std::uint32_t length) {
     if (type != png::kPalette) return PngStatus::Ok;
     for (int i = 0; i < entries; ++i) {
         const std::uint8_t* rgb = body + 3 * i;
-        colours_.palette[i] = 0xFF000000u | std::uint32_t(rgb[0]) << 16 |
-                              std::uint32_t(rgb[1]) << 8 | rgb[2];
+        colours_.palette[i] = 0xFF000000u | std::uint32_t(rgb[0]) << 16 | std::uint32_t(rgb[1]) << 8 | rgb[2];
     }
     colours_.paletteSize = entries;
     return PngStatus::Ok;
@@ -190,8 +193,7 @@ PngStatus Decoder::OnTransparency(const std::uint8_t* body, std::uint32_t length
     const unsigned maxSample = (1u << header_.bitDepth) - 1;
     switch (header_.colourType) {
         case png::kPalette:
-            if (!seenPalette_ || length > std::uint32_t(colours_.paletteSize))
-                return PngStatus::BadChunk;
+            if (!seenPalette_ || length > std::uint32_t(colours_.paletteSize)) return PngStatus::BadChunk;
             for (std::uint32_t i = 0; i < length; ++i)
                 colours_.palette[i] = (colours_.palette[i] & 0x00FFFFFFu) | std::uint32_t(body[i]) << 24;
             return PngStatus::Ok;
@@ -257,8 +259,7 @@ PngStatus Decoder::OnImageData(const std::uint8_t* body, std::uint32_t length) {
 PngStatus Decoder::Finish(Bitmap& out) {
     if (dataState_ == kBeforeData) return PngStatus::BadChunk;
     if (!streamEnded_) return PngStatus::BadData;
-    if (!png::Unfilter(raw_.data(), png::RowBytes(header_), header_.height,
-                       png::FilterStride(header_)))
+    if (!png::Unfilter(raw_.data(), png::RowBytes(header_), header_.height, png::FilterStride(header_)))
         return PngStatus::BadData;
     return png::ExpandRows(raw_.data(), header_, colours_, out);
 }

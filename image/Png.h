@@ -29,8 +29,7 @@ enum class PngStatus {
 
 // Limits that keep a hostile header from claiming large allocations.
 inline constexpr int kMaxPngDimension = 4096;
-inline constexpr std::size_t kMaxPngRawBytes =
-    std::size_t{kMaxPngDimension} * (std::size_t{kMaxPngDimension} * 4 + 1);
+inline constexpr std::size_t kMaxPngRawBytes = std::size_t{kMaxPngDimension} * (std::size_t{kMaxPngDimension} * 4 + 1);
 
 // Decodes PNG data of any standard colour type and bit depth, not interlaced.
 // On failure `out` is left empty.

@@ -69,9 +69,9 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
 
 bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap) {
     if (!bitmap) return true;
-    const ImageRect place = PlaceImage(
-        {int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
-        bitmap.Width(), bitmap.Height());
+    const ImageRect place =
+        PlaceImage({int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
+                   bitmap.Width(), bitmap.Height());
     if (place.width <= 0 || place.height <= 0) return true;
 
     const MemoryDC source(CreateCompatibleDC(dc));

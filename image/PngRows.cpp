@@ -18,23 +18,18 @@ int Channels(int colourType) {
 
 bool IsValidDepth(int colourType, int bitDepth) {
     switch (colourType) {
-        case kGrey:
-            return bitDepth == 1 || bitDepth == 2 || bitDepth == 4 || bitDepth == 8 ||
-                   bitDepth == 16;
-        case kPalette:
-            return bitDepth == 1 || bitDepth == 2 || bitDepth == 4 || bitDepth == 8;
+        case kGrey: return bitDepth == 1 || bitDepth == 2 || bitDepth == 4 || bitDepth == 8 || bitDepth == 16;
+        case kPalette: return bitDepth == 1 || bitDepth == 2 || bitDepth == 4 || bitDepth == 8;
         case kRgb:
         case kGreyAlpha:
-        case kRgba:
-            return bitDepth == 8 || bitDepth == 16;
-        default:
-            return false;
+        case kRgba: return bitDepth == 8 || bitDepth == 16;
+        default: return false;
     }
 }
 
 std::size_t RowBytes(const Header& header) {
-    const std::size_t bits = std::size_t(header.width) * std::size_t(Channels(header.colourType)) *
-                             std::size_t(header.bitDepth);
+    const std::size_t bits =
+        std::size_t(header.width) * std::size_t(Channels(header.colourType)) * std::size_t(header.bitDepth);
     return (bits + 7) / 8;
 }
 
@@ -116,8 +111,7 @@ std::uint32_t PremultiplyArgb(std::uint32_t argb) {
 
 }  // namespace
 
-PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colours& colours,
-                     Bitmap& out) {
+PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colours& colours, Bitmap& out) {
     const std::size_t rowBytes = RowBytes(header);
     const int depth = header.bitDepth;
     const int channels = Channels(header.colourType);
@@ -146,11 +140,9 @@ PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colou
                     break;
                 }
                 case kRgb: {
-                    const bool clear = colours.hasKey && s[0] == colours.key[0] &&
-                                       s[1] == colours.key[1] && s[2] == colours.key[2];
-                    *pixel = clear ? 0
-                                   : Premultiply(255, To8(s[0], depth), To8(s[1], depth),
-                                                 To8(s[2], depth));
+                    const bool clear =
+                        colours.hasKey && s[0] == colours.key[0] && s[1] == colours.key[1] && s[2] == colours.key[2];
+                    *pixel = clear ? 0 : Premultiply(255, To8(s[0], depth), To8(s[1], depth), To8(s[2], depth));
                     break;
                 }
                 case kPalette:
@@ -163,11 +155,9 @@ PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colou
                     break;
                 }
                 case kRgba:
-                    *pixel = Premultiply(To8(s[3], depth), To8(s[0], depth), To8(s[1], depth),
-                                         To8(s[2], depth));
+                    *pixel = Premultiply(To8(s[3], depth), To8(s[0], depth), To8(s[1], depth), To8(s[2], depth));
                     break;
-                default:
-                    return PngStatus::BadData;
+                default: return PngStatus::BadData;
             }
         }
     }

@@ -50,7 +50,6 @@ bool Unfilter(std::uint8_t* rows, std::size_t rowBytes, int height, int bytesPer
 int FilterStride(const Header& header);
 
 // Turns unfiltered rows into premultiplied pixels.
-PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colours& colours,
-                     Bitmap& out);
+PngStatus ExpandRows(const std::uint8_t* rows, const Header& header, const Colours& colours, Bitmap& out);
 
 }  // namespace velmora::png

@@ -28,8 +28,7 @@ bool TProcess::Terminate(ISystem& system) const {
 // Only a successful change touches the record, and only its Priority text:
 // the base priority is what the next snapshot reports.
 bool TProcess::SetPriority(ISystem& system, std::uint32_t priorityClass) {
-    const OwnedHandle process(system,
-                              system.OpenProcess(kProcessSetInformation, false, ProcessID));
+    const OwnedHandle process(system, system.OpenProcess(kProcessSetInformation, false, ProcessID));
     if (!process) return false;
     if (!system.SetPriorityClass(process.Get(), priorityClass)) return false;
     Priority = PriorityClassName(priorityClass);

@@ -14,8 +14,7 @@ namespace {
 std::string ExeFileName(const ProcessEntry& entry) {
     const void* nul = std::memchr(entry.exeFile, '\0', sizeof entry.exeFile);
     const std::size_t length =
-        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - entry.exeFile)
-            : sizeof entry.exeFile;
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - entry.exeFile) : sizeof entry.exeFile;
     return std::string(entry.exeFile, length);
 }
 
@@ -64,8 +63,7 @@ TProcessList::TProcessList(ISystem& system) {
 
 const TProcess& TProcessList::Items(int index) const {
     if (index < 0 || index >= Count()) {
-        throw std::out_of_range("Listenindex außerhalb des gültigen Bereichs (" +
-                                std::to_string(index) + ")");
+        throw std::out_of_range("Listenindex außerhalb des gültigen Bereichs (" + std::to_string(index) + ")");
     }
     return items_[static_cast<std::size_t>(index)];
 }

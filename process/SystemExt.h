@@ -20,9 +20,9 @@ constexpr std::uint32_t kBelowNormalPriorityClass = 16384;
 constexpr std::uint32_t kIdlePriorityClass = 64;
 
 // The classes the program offers, in the order its menus list them.
-constexpr std::uint32_t kPriorityClasses[] = {kRealtimePriorityClass,     kHighPriorityClass,
-                                              kAboveNormalPriorityClass,  kNormalPriorityClass,
-                                              kBelowNormalPriorityClass,  kIdlePriorityClass};
+constexpr std::uint32_t kPriorityClasses[] = {kRealtimePriorityClass,    kHighPriorityClass,
+                                              kAboveNormalPriorityClass, kNormalPriorityClass,
+                                              kBelowNormalPriorityClass, kIdlePriorityClass};
 
 // German name of a snapshot's base priority ("Niedrig" ... "Echtzeit").
 std::string BasePriorityName(std::int32_t basePriority);
@@ -43,9 +43,7 @@ public:
     // A record for one process identifier, filled by a lookup in a snapshot
     // of its own; only ProcessID is set when the process is not found.
     static TProcess Create(ISystem& system, std::uint32_t processId);
-    static std::unique_ptr<TProcess> CreateCopy(const TProcess& source) {
-        return std::make_unique<TProcess>(source);
-    }
+    static std::unique_ptr<TProcess> CreateCopy(const TProcess& source) { return std::make_unique<TProcess>(source); }
 
     // Whether the process can be opened with the terminate right.
     bool CanOpen(ISystem& system) const;

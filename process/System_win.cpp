@@ -22,8 +22,12 @@ static_assert(sizeof(RawEntry) == 296, "PROCESSENTRY32 of the 32-bit layout");
 using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD flags, DWORD processId);
 using EnumerateFn = BOOL(WINAPI*)(HANDLE snapshot, RawEntry* entry);
 
-HANDLE ToHandle(SysHandle handle) { return reinterpret_cast<HANDLE>(handle); }
-SysHandle FromHandle(HANDLE handle) { return reinterpret_cast<SysHandle>(handle); }
+HANDLE ToHandle(SysHandle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+SysHandle FromHandle(HANDLE handle) {
+    return reinterpret_cast<SysHandle>(handle);
+}
 
 // GetProcAddress hands out a generic function pointer; going through
 // void(*)() tells the compiler the cast to the real type is intended.
@@ -102,9 +106,7 @@ public:
     bool SetPriorityClass(SysHandle process, std::uint32_t priorityClass) override {
         return ::SetPriorityClass(ToHandle(process), priorityClass) != FALSE;
     }
-    bool CloseHandle(SysHandle handle) override {
-        return ::CloseHandle(ToHandle(handle)) != FALSE;
-    }
+    bool CloseHandle(SysHandle handle) override { return ::CloseHandle(ToHandle(handle)) != FALSE; }
 
     std::uint32_t GetLastError() override { return ::GetLastError(); }
     void SetLastError(std::uint32_t code) override { ::SetLastError(code); }

@@ -23,8 +23,8 @@ bool BaseOfClass(std::uint32_t priorityClass, std::int32_t& base) {
 
 }  // namespace
 
-FakeSystem::Proc& FakeSystem::AddProcess(std::uint32_t pid, const std::string& name,
-                                         std::int32_t threads, std::int32_t basePriority) {
+FakeSystem::Proc& FakeSystem::AddProcess(std::uint32_t pid, const std::string& name, std::int32_t threads,
+                                         std::int32_t basePriority) {
     Proc proc;
     proc.pid = pid;
     proc.name = name;
@@ -36,8 +36,7 @@ FakeSystem::Proc& FakeSystem::AddProcess(std::uint32_t pid, const std::string& n
 }
 
 bool FakeSystem::RemoveProcess(std::uint32_t pid) {
-    auto it = std::find_if(table.begin(), table.end(),
-                           [pid](const Proc& p) { return p.pid == pid && !p.exited; });
+    auto it = std::find_if(table.begin(), table.end(), [pid](const Proc& p) { return p.pid == pid && !p.exited; });
     if (it == table.end()) return false;
     table.erase(it);
     return true;

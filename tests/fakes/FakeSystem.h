@@ -54,7 +54,7 @@ public:
 
     bool snapshotFails = false;  // CreateProcessSnapshot returns kInvalidHandle
     std::uint32_t snapshotError = 5;
-    bool unbound = false;        // ToolHelp missing: snapshot 0, no enumeration
+    bool unbound = false;  // ToolHelp missing: snapshot 0, no enumeration
     // A successful CloseHandle sets the last error to 0, as a system call may:
     // proves that callers read a failure's code from before the close.
     bool closeClearsError = false;

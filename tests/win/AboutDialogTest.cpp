@@ -29,7 +29,9 @@ const char* const kWebUrl = "http://www.velmora.example.org";
 const char* const kMailUrl = "mailto:kontakt@velmora.example.org?subject=Feedback%20zu%20Velmora";
 const COLORREF kWhite = RGB(255, 255, 255), kLink = RGB(15, 100, 151);
 
-HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
+HFONT FontOf(HWND control) {
+    return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+}
 
 // The text's size in the control's font, on one line or wrapped at `wrap`.
 SIZE TextSize(HWND control, const std::string& text, int wrap = 0) {
@@ -90,7 +92,8 @@ protected:
         rescueForm = &form;
         rescued = false;
         UINT_PTR timer = SetTimer(nullptr, 0, 5000, Rescue);
-        wintest::Closer watchdog("the about dialog", [] {}, 10000);
+        wintest::Closer watchdog(
+            "the about dialog", [] {}, 10000);
         input();
         form.ShowModal();
         KillTimer(nullptr, timer);
@@ -118,7 +121,8 @@ TEST_F(AboutDialogTest, IsAHiddenTopmostFixedDialogWithIconAndDefaultOkButtonInP
     EXPECT_NEAR(outer.top + outer.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
 
     const wintest::Scaling scaling{dpi};
-    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) scaling.ExpectRect(RectInParent(form.Control(d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout)
+        scaling.ExpectRect(RectInParent(form.Control(d.id)), d);
     HWND button = form.Control(TInfoForm::kButton1Id);
     EXPECT_EQ(WindowText(button), "OK");
     EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
@@ -208,7 +212,7 @@ TEST_F(AboutDialogTest, HeaderBandIsWhiteAndBevelledAndLabelsTakeTheirColours) {
     const struct {
         int number;
         COLORREF text, background;
-    } expected[] = {{1, black, kWhite}, {10, grey, kWhite}, {2, grey, kWhite}, {15, black, kWhite},
+    } expected[] = {{1, black, kWhite},  {10, grey, kWhite}, {2, grey, kWhite}, {15, black, kWhite},
                     {16, black, kWhite}, {3, body, face},    {4, body, face},   {12, kLink, face},
                     {14, kLink, face},   {6, body, face},    {7, body, face}};
     Canvas label(8, 8);

@@ -63,8 +63,9 @@ protected:
     }
     static testing::AssertionResult Reached(const ShortcutResolution& resolution, int item, bool acts) {
         if (resolution.item == item && resolution.acts == acts) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "reached item " << resolution.item << (resolution.acts ? ", acted" : ", did not act")
-                                           << "; expected item " << item << (acts ? ", acting" : ", not acting");
+        return testing::AssertionFailure()
+               << "reached item " << resolution.item << (resolution.acts ? ", acted" : ", did not act")
+               << "; expected item " << item << (acts ? ", acting" : ", not acting");
     }
     void ShowApplicationsPage() {
         TabCtrl_SetCurSel(form->PageControl(), 0);

@@ -35,10 +35,8 @@ constexpr SIZE kMainPage{437, 435};
 constexpr int kProcessColumnWidths[] = {197, 50, 75, 75};
 
 constexpr DesignedRect kRunDialogLayout[] = {
-    {TExecuteForm::kImgId, "img", 5, 4, 48, 48},
-    {TExecuteForm::kLbl1Id, "lbl1", 63, 14, 282, 30},
-    {TExecuteForm::kBokId, "bok", 64, 104, 89, 23},
-    {TExecuteForm::kBclId, "bcl", 160, 104, 89, 23},
+    {TExecuteForm::kImgId, "img", 5, 4, 48, 48},     {TExecuteForm::kLbl1Id, "lbl1", 63, 14, 282, 30},
+    {TExecuteForm::kBokId, "bok", 64, 104, 89, 23},  {TExecuteForm::kBclId, "bcl", 160, 104, 89, 23},
     {TExecuteForm::kBbrId, "bbr", 256, 104, 89, 23},
 };
 constexpr SIZE kRunClient{353, 137};

@@ -43,7 +43,8 @@ TEST(ModalFormTest, FormShowThatThrowsLeavesTheOtherWindowsEnabledAndTheFormNotS
     OwnerWindow owner;
     owner.Create();
     TestForm form;
-    wintest::Closer watchdog("the test form", [] {}, 10000);
+    wintest::Closer watchdog(
+        "the test form", [] {}, 10000);
 
     EXPECT_THROW(form.ShowModal(), std::runtime_error);
     EXPECT_TRUE(IsWindowEnabled(owner.Handle())) << "the owner was left disabled";

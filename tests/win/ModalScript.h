@@ -45,7 +45,9 @@ inline Step Then(std::function<void()> action) {
         return true;
     };
 }
-inline Step Until(std::function<bool()> ready) { return ready; }
+inline Step Until(std::function<bool()> ready) {
+    return ready;
+}
 
 // Runs the steps, one per tick of a thread timer, while `open` runs a modal
 // loop. A timer message comes only when nothing else waits in the queue, so
@@ -62,7 +64,8 @@ public:
         deadline_ = GetTickCount() + ms;
         UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
         // Should even the closing fail, the test ends instead of hanging.
-        Closer watchdog("a scripted modal window", [] {}, ms + 5000);
+        Closer watchdog(
+            "a scripted modal window", [] {}, ms + 5000);
         open();
         KillTimer(nullptr, timer);
         current_ = nullptr;

@@ -65,8 +65,8 @@ TEST_F(ProcessCommandsTest, ProcessModelActsOnARealChild) {
     TProcess record = TProcess::Create(WindowsSystem(), child.Pid());
     EXPECT_EQ(record.Name, VELMORA_TEST_CHILD);
     EXPECT_TRUE(record.CanOpen(WindowsSystem()));
-    const DWORD classes[] = {IDLE_PRIORITY_CLASS, BELOW_NORMAL_PRIORITY_CLASS, NORMAL_PRIORITY_CLASS,
-                             ABOVE_NORMAL_PRIORITY_CLASS, HIGH_PRIORITY_CLASS, REALTIME_PRIORITY_CLASS};
+    const DWORD classes[] = {IDLE_PRIORITY_CLASS,         BELOW_NORMAL_PRIORITY_CLASS, NORMAL_PRIORITY_CLASS,
+                             ABOVE_NORMAL_PRIORITY_CLASS, HIGH_PRIORITY_CLASS,         REALTIME_PRIORITY_CLASS};
     for (DWORD priorityClass : classes) {
         ASSERT_TRUE(record.SetPriority(WindowsSystem(), priorityClass)) << priorityClass;
         EXPECT_EQ(GetPriorityClass(child.Process()), priorityClass);

@@ -19,8 +19,8 @@ public:
     ProcessView rows;
     void Create() {
         CreateHandle("TVelmoraListHost", "Liste", WS_OVERLAPPEDWINDOW, 0, 10, 10, 300, 200, nullptr);
-        rows.Attach(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 280, 180,
-                                    Handle(), nullptr, nullptr, nullptr));
+        rows.Attach(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 280, 180, Handle(),
+                                    nullptr, nullptr, nullptr));
     }
 
 protected:
@@ -50,9 +50,9 @@ TEST(ProcessViewTest, ComparisonThatThrowsComesBackOutOfSortAndTheRowsStay) {
     }
     int calls = 0;
     EXPECT_THROW(host.rows.Sort([&](const RowRef&, const RowRef&) -> int {
-                     ++calls;
-                     throw std::runtime_error("Vergleich ging schief.");
-                 }),
+        ++calls;
+        throw std::runtime_error("Vergleich ging schief.");
+    }),
                  std::runtime_error);
     EXPECT_EQ(calls, 1) << "comparisons after the failed one do not run the comparison again";
     ASSERT_EQ(host.rows.Count(), 3);

@@ -148,9 +148,10 @@ using wintest::Then;
 // its own: the system takes "^" and the modifier circumflex "ˆ" (0x88) for
 // the same text, which no letter-case table would.
 TEST_F(RunDialogTest, HistoryComparesByTheSystemsRules) {
-    const std::string caret = "a^b", modifier = "a\x88" "b";
-    ASSERT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caret.c_str(), -1, modifier.c_str(), -1),
-              CSTR_EQUAL)
+    const std::string caret = "a^b", modifier =
+                                         "a\x88"
+                                         "b";
+    ASSERT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caret.c_str(), -1, modifier.c_str(), -1), CSTR_EQUAL)
         << "this system tells the two apart; pick another pair";
     EXPECT_TRUE(ShowWith({
         Then([&] { Type(caret); }),

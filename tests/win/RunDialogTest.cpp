@@ -37,7 +37,8 @@ TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) scaling.ExpectRect(RectInParent(form->Control(d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout)
+        scaling.ExpectRect(RectInParent(form->Control(d.id)), d);
     EXPECT_EQ(WindowText(form->Control(TExecuteForm::kLbl1Id)),
               "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.");
     EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBokId)), "OK");
@@ -111,10 +112,10 @@ TEST_F(RunDialogTest, OpensFromNewTaskButtonAndFromCtrlNWithFocusInTheBox) {
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
     wintest::ModalScript fromShortcut(*form, {Until(isShowing), Then([&] {
-                                         keys[VK_CONTROL] = 0;
-                                         SetKeyboardState(keys);
-                                         shownWithFocusInBox();
-                                     })});
+                                                  keys[VK_CONTROL] = 0;
+                                                  SetKeyboardState(keys);
+                                                  shownWithFocusInBox();
+                                              })});
     EXPECT_TRUE(fromShortcut.Run([&] {
         PostMessageA(main->Handle(), WM_KEYDOWN, 'N', 1);
         wintest::PumpUntil([&] { return opened == 2; }, 2000);

@@ -6,9 +6,9 @@
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
+#include "ui/about/Info_win.h"
 #include "ui/app/Application_win.h"
 #include "ui/app/Handles_win.h"
-#include "ui/about/Info_win.h"
 #include "ui/main/Unit1_win.h"
 #include "ui/run/Execute_win.h"
 
@@ -96,7 +96,8 @@ void Use(TForm1& form, int refreshes, std::deque<std::unique_ptr<ChildProcess>>&
             form.UpdateProcessList();
             ListView_SetItemState(view, -1, 0, LVIS_SELECTED);
             for (int row = 0; row < form.Rows().Count(); ++row) {
-                if (form.Rows().Record(row).ProcessID == pid) ListView_SetItemState(view, row, LVIS_SELECTED, LVIS_SELECTED);
+                if (form.Rows().Record(row).ProcessID == pid)
+                    ListView_SetItemState(view, row, LVIS_SELECTED, LVIS_SELECTED);
             }
             wintest::BoxAnswerer yes(IDYES);
             form.FinalizeProcessBtnClick();
@@ -145,11 +146,11 @@ TEST(SoakTest, ResourcesReturnToTheirStartValuesAfterManyRefreshes) {
     wintest::Pump(100);
     const Resources after = Measure();
 
-    std::printf("soak: %d refreshes in %lu ms; GDI %llu -> %llu (held by our owners %ld -> %ld), USER %llu -> %llu, "
-                "handles %llu -> %llu, private bytes %llu -> %llu\n",
-                refreshes, static_cast<unsigned long>(GetTickCount() - start), before.gdi, after.gdi, before.gdiHeld,
-                after.gdiHeld, before.user, after.user, before.handles, after.handles, before.privateBytes,
-                after.privateBytes);
+    std::printf(
+        "soak: %d refreshes in %lu ms; GDI %llu -> %llu (held by our owners %ld -> %ld), USER %llu -> %llu, "
+        "handles %llu -> %llu, private bytes %llu -> %llu\n",
+        refreshes, static_cast<unsigned long>(GetTickCount() - start), before.gdi, after.gdi, before.gdiHeld,
+        after.gdiHeld, before.user, after.user, before.handles, after.handles, before.privateBytes, after.privateBytes);
     // The system's GDI count (0 under Wine) also sees objects that Windows
     // and the common controls create for us; the owners' count sees only
     // ours, and nothing we create outside an owner.

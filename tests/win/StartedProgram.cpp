@@ -42,8 +42,7 @@ StartedProgram::StartedProgram() {
     std::string commandLine = "\"" + ProgramPath() + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info_)) {
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
         throw std::runtime_error("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
     }
     AdoptChild(info_.hProcess);
@@ -66,13 +65,19 @@ HWND StartedProgram::FindWindowOfClass(const char* className, bool visibleOnly) 
     return search.found;
 }
 
-HWND StartedProgram::VisibleWindow(const char* className) const { return FindWindowOfClass(className, true); }
-HWND StartedProgram::AnyWindow(const char* className) const { return FindWindowOfClass(className, false); }
+HWND StartedProgram::VisibleWindow(const char* className) const {
+    return FindWindowOfClass(className, true);
+}
+HWND StartedProgram::AnyWindow(const char* className) const {
+    return FindWindowOfClass(className, false);
+}
 
 void StartedProgram::Choose(int itemId) const {
     PostMessageA(main_, WM_COMMAND, MAKEWPARAM(itemId, 0), 0);
 }
 
-bool Topmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool Topmost(HWND window) {
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 }  // namespace velmora::wintest

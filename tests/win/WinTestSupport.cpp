@@ -38,8 +38,8 @@ ChildProcess::ChildProcess(int seconds) {
     // once; a few tries keep a busy test machine from failing the test.
     DWORD error = 0;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                           nullptr, &startup, &info_)) {
+        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                           &startup, &info_)) {
             error = 0;
             break;
         }
@@ -47,15 +47,16 @@ ChildProcess::ChildProcess(int seconds) {
         Sleep(200);
     }
     if (error) {
-        throw std::runtime_error("cannot start the test child (error " + std::to_string(error) +
-                                 "): " + commandLine);
+        throw std::runtime_error("cannot start the test child (error " + std::to_string(error) + "): " + commandLine);
     }
     AdoptChild(info_.hProcess);
     CloseHandle(info_.hThread);
     info_.hThread = nullptr;
 }
 
-void AdoptChild(HANDLE process) { AssignProcessToJobObject(ChildJob(), process); }
+void AdoptChild(HANDLE process) {
+    AssignProcessToJobObject(ChildJob(), process);
+}
 
 ChildProcess::~ChildProcess() {
     if (Running()) {
@@ -93,7 +94,9 @@ std::map<UINT_PTR, Closer*>& Closers() {
 }  // namespace
 
 Closer::Closer(std::string what, std::function<void()> tryClose, DWORD deadlineMs)
-    : what_(std::move(what)), tryClose_(std::move(tryClose)), deadline_(GetTickCount() + deadlineMs),
+    : what_(std::move(what)),
+      tryClose_(std::move(tryClose)),
+      deadline_(GetTickCount() + deadlineMs),
       timer_(SetTimer(nullptr, 0, 20, Tick)) {
     Closers()[timer_] = this;
 }
@@ -181,8 +184,7 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
         char className[32] = {};
         GetClassNameA(box, className, sizeof(className));
         if (std::string(className) == "#32770") {
-            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr,
-                     false};
+            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr, false};
             EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
             activeAnswerer->boxes.push_back(seen);
             if (activeAnswerer->button_ == kPressEnter) {

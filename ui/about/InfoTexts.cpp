@@ -18,7 +18,9 @@ const char* const kInfoDisclaimer =
     "nicht für Schäden und Probleme, die direkt oder indirekt durch dieses Programmm entstehen, gehaftet. "
     "Dafür ist ausschließlich der Lizenznehmer verantworltich.";
 
-std::string InfoWebUrl() { return std::string("http://") + kInfoWebAddress; }
+std::string InfoWebUrl() {
+    return std::string("http://") + kInfoWebAddress;
+}
 
 std::string InfoMailUrl() {
     return std::string("mailto:") + kInfoMailAddress + "?subject=Feedback%20zu%20Velmora";

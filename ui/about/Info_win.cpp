@@ -127,48 +127,49 @@ LRESULT CALLBACK TInfoForm::LinkProc(HWND label, UINT message, WPARAM wParam, LP
                                      DWORD_PTR form) {
     auto* self = reinterpret_cast<TInfoForm*>(form);
     switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_XBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-    case WM_XBUTTONDBLCLK:
-        Guarded([&] { number == 12 ? self->Label12MouseDown() : self->Label14MouseDown(); });
-        break;
-    case WM_SETCURSOR:
-        SetCursor(LoadCursor(nullptr, IDC_HAND));
-        return TRUE;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(label, LinkProc, number);
-        break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_XBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_XBUTTONDBLCLK:
+            Guarded([&] { number == 12 ? self->Label12MouseDown() : self->Label14MouseDown(); });
+            break;
+        case WM_SETCURSOR: SetCursor(LoadCursor(nullptr, IDC_HAND)); return TRUE;
+        case WM_NCDESTROY: RemoveWindowSubclass(label, LinkProc, number); break;
     }
     return DefSubclassProc(label, message, wParam, lParam);
 }
 
 // The shell's answer is ignored: a link that cannot be opened shows nothing.
-void TInfoForm::Label12MouseDown() { Application().Shell().Open(InfoWebUrl(), ""); }
-void TInfoForm::Label14MouseDown() { Application().Shell().Open(InfoMailUrl(), ""); }
-void TInfoForm::Button1Click() { Close(); }
+void TInfoForm::Label12MouseDown() {
+    Application().Shell().Open(InfoWebUrl(), "");
+}
+void TInfoForm::Label14MouseDown() {
+    Application().Shell().Open(InfoMailUrl(), "");
+}
+void TInfoForm::Button1Click() {
+    Close();
+}
 
 void TInfoForm::OnCommand(int id, int code, HWND) {
     if (id == kButton1Id && code == BN_CLICKED) Button1Click();
 }
 
-void TInfoForm::FormShow() { SetFocus(Item(kButton1Id)); }
+void TInfoForm::FormShow() {
+    SetFocus(Item(kButton1Id));
+}
 
 LRESULT TInfoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        PaintBackground(reinterpret_cast<HDC>(wParam));
-        return 1;
-    case WM_CTLCOLORSTATIC:
-        return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM:
-        if (wParam != kImage1Id) break;
-        PaintImage1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
+        case WM_ERASEBKGND: PaintBackground(reinterpret_cast<HDC>(wParam)); return 1;
+        case WM_CTLCOLORSTATIC: return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM:
+            if (wParam != kImage1Id) break;
+            PaintImage1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
     }
     return TModalForm::OnMessage(message, wParam, lParam);
 }
@@ -198,8 +199,8 @@ LRESULT TInfoForm::LabelColors(HDC dc, HWND label) {
     for (const LabelSpec& entry : kLabels) {
         if (LabelId(entry.number) == id) look = entry.look;
     }
-    const COLORREF colours[kLookCount] = {kBlack, kGrey, kBlack, GetSysColor(COLOR_WINDOWTEXT),
-                                          GetSysColor(COLOR_WINDOWTEXT), kLinkColour};
+    const COLORREF colours[kLookCount] = {
+        kBlack, kGrey, kBlack, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT), kLinkColour};
     SetTextColor(dc, colours[look]);
     SetBkMode(dc, TRANSPARENT);
     const bool header = look == kTitle || look == kVersion || look == kDate || id == kImage1Id;

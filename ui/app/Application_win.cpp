@@ -70,8 +70,8 @@ void TApplication::Initialize(HINSTANCE instance) {
     wc.lpszClassName = kAppWindowClass;
     RegisterClassA(&wc);
     // Never shown: it only owns message boxes and is the shell's owner.
-    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kAppWindowClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, instance, nullptr);
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kAppWindowClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              instance, nullptr);
     if (!handle_) throw std::runtime_error("Das Anwendungsfenster konnte nicht erstellt werden.");
 }
 
@@ -175,9 +175,9 @@ BoxAnswer TApplication::Boxes::Show(const std::string& text, const std::string& 
     }
     if (previous && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
     switch (answer) {
-    case IDYES: return BoxAnswer::Yes;
-    case IDNO: return BoxAnswer::No;
-    default: return kind == BoxKind::Confirm ? BoxAnswer::No : BoxAnswer::Ok;
+        case IDYES: return BoxAnswer::Yes;
+        case IDNO: return BoxAnswer::No;
+        default: return kind == BoxKind::Confirm ? BoxAnswer::No : BoxAnswer::Ok;
     }
 }
 

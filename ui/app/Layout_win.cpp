@@ -31,11 +31,11 @@ FontHandle MakeWindowFont(int dpi) {
 }
 
 HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font) {
-    HWND control = CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD,
-                                   Scale(entry.x, dpi), Scale(entry.y, dpi), Scale(entry.width, dpi),
-                                   Scale(entry.height, dpi), parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    HWND control =
+        CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD, Scale(entry.x, dpi),
+                        Scale(entry.y, dpi), Scale(entry.width, dpi), Scale(entry.height, dpi), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }

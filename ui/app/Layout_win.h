@@ -27,7 +27,9 @@ struct ControlSpec {
 
 // The screen's logical DPI (the program is DPI aware, so this is the real one).
 int ScreenDpi();
-inline int Scale(int value, int dpi) { return MulDiv(value, dpi, 96); }
+inline int Scale(int value, int dpi) {
+    return MulDiv(value, dpi, 96);
+}
 
 // A font of the given face whose character height is `pixels` at 96 DPI.
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
@@ -51,7 +53,7 @@ private:
     struct Item {
         HWND control;
         unsigned anchors;
-        RECT designed;          // its place in a parent of the designed size
+        RECT designed;  // its place in a parent of the designed size
         SIZE designedParent;
     };
     std::vector<Item> items_;

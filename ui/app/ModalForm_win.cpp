@@ -83,29 +83,27 @@ void TModalForm::Close() {
 
 LRESULT TModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case DM_GETDEFID:
-        return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
-    case WM_COMMAND: {
-        int id = LOWORD(wParam);
-        // IsDialogMessage turns Esc into IDCANCEL, and Enter into IDOK when
-        // the focused control is not a button.
-        if (id == IDCANCEL && !lParam) {
-            if (cancelButton_) OnCommand(cancelButton_, BN_CLICKED, Item(cancelButton_));
-            else Close();
+        case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
+        case WM_COMMAND: {
+            int id = LOWORD(wParam);
+            // IsDialogMessage turns Esc into IDCANCEL, and Enter into IDOK when
+            // the focused control is not a button.
+            if (id == IDCANCEL && !lParam) {
+                if (cancelButton_)
+                    OnCommand(cancelButton_, BN_CLICKED, Item(cancelButton_));
+                else
+                    Close();
+                return 0;
+            }
+            if (id == IDOK && !lParam && defaultButton_) {
+                OnCommand(defaultButton_, BN_CLICKED, Item(defaultButton_));
+                return 0;
+            }
+            OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         }
-        if (id == IDOK && !lParam && defaultButton_) {
-            OnCommand(defaultButton_, BN_CLICKED, Item(defaultButton_));
-            return 0;
-        }
-        OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    }
-    case WM_CLOSE:
-        Close();
-        return 0;
-    default:
-        return Default(message, wParam, lParam);
+        case WM_CLOSE: Close(); return 0;
+        default: return Default(message, wParam, lParam);
     }
 }
 

@@ -17,8 +17,8 @@ public:
 
 protected:
     // Registers `className` once for this module and creates the window.
-    void CreateHandle(const char* className, const char* caption, DWORD style, DWORD exStyle, int x, int y,
-                      int width, int height, HWND owner, HMENU menu = nullptr, HICON icon = nullptr);
+    void CreateHandle(const char* className, const char* caption, DWORD style, DWORD exStyle, int x, int y, int width,
+                      int height, HWND owner, HMENU menu = nullptr, HICON icon = nullptr);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -61,7 +61,9 @@ const ItemRow kItems[] = {
     {kTaskFinalizeItem, kTaskMenu, "Task beenden", std::nullopt, false, false, false, false, 0},
 };
 
-MenuItem Root(int id) { return {id, kNoItem, "", std::nullopt, true, false, false, true, true, false, 0}; }
+MenuItem Root(int id) {
+    return {id, kNoItem, "", std::nullopt, true, false, false, true, true, false, 0};
+}
 
 }  // namespace
 
@@ -70,10 +72,10 @@ std::string ShortcutText(const MenuKey& key) {
     if (key.ctrl) text += "Strg+";
     if (key.alt) text += "Alt+";
     switch (key.key) {
-    case kKeyDelete: return text + "Entf";
-    case kKeyF4: return text + "F4";
-    case kKeyF5: return text + "F5";
-    default: return text + static_cast<char>(key.key);
+        case kKeyDelete: return text + "Entf";
+        case kKeyF4: return text + "F4";
+        case kKeyF5: return text + "F5";
+        default: return text + static_cast<char>(key.key);
     }
 }
 
@@ -88,8 +90,8 @@ MainMenuModel::MainMenuModel() {
         if (row.id == kFilePriorityItem || row.id == kProcessSetPriorityItem) {
             int first = row.id == kFilePriorityItem ? kFilePriorityFirstItem : kProcessPriorityFirstItem;
             for (int i = 0; i < kPriorityItemCount; ++i) {
-                items_.push_back({first + i, row.id, PriorityClassName(kPriorityClasses[i]), std::nullopt, true,
-                                  false, true, true, false, false, static_cast<int>(kPriorityClasses[i])});
+                items_.push_back({first + i, row.id, PriorityClassName(kPriorityClasses[i]), std::nullopt, true, false,
+                                  true, true, false, false, static_cast<int>(kPriorityClasses[i])});
             }
         }
     }
@@ -102,7 +104,9 @@ MenuItem* MainMenuModel::FindMutable(int id) {
     return nullptr;
 }
 
-const MenuItem* MainMenuModel::Find(int id) const { return const_cast<MainMenuModel*>(this)->FindMutable(id); }
+const MenuItem* MainMenuModel::Find(int id) const {
+    return const_cast<MainMenuModel*>(this)->FindMutable(id);
+}
 
 bool MainMenuModel::Enabled(int id) const {
     const MenuItem* item = Find(id);
@@ -116,8 +120,12 @@ bool MainMenuModel::Visible(int id) const {
     const MenuItem* item = Find(id);
     return item && item->visible;
 }
-std::string MainMenuModel::Caption(int id) const { return Find(id) ? Find(id)->caption : std::string(); }
-int MainMenuModel::Tag(int id) const { return Find(id) ? Find(id)->tag : 0; }
+std::string MainMenuModel::Caption(int id) const {
+    return Find(id) ? Find(id)->caption : std::string();
+}
+int MainMenuModel::Tag(int id) const {
+    return Find(id) ? Find(id)->tag : 0;
+}
 
 bool MainMenuModel::Shown(int id) const {
     const MenuItem* item = Find(id);

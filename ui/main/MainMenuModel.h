@@ -72,9 +72,7 @@ struct MenuKey {
     int key = 0;
     bool ctrl = false;
     bool alt = false;
-    bool operator==(const MenuKey& other) const {
-        return key == other.key && ctrl == other.ctrl && alt == other.alt;
-    }
+    bool operator==(const MenuKey& other) const { return key == other.key && ctrl == other.ctrl && alt == other.alt; }
 };
 
 // The German text a menu shows beside an item for its shortcut ("Strg+N").

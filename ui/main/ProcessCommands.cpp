@@ -46,19 +46,17 @@ void TProcessListController::FinalizeOne(int row) {
     const OwnedHandle handle = record.OpenForTerminate(system_);
     if (!handle) {
         const std::uint32_t code = system_.GetLastError();
-        boxes_.Show("Der Prozess " + Quoted(name) + " kann nicht beendet werden.\r\r" +
-                        ErrorCodeText(code),
+        boxes_.Show("Der Prozess " + Quoted(name) + " kann nicht beendet werden.\r\r" + ErrorCodeText(code),
                     kFinalizeOneCaption, BoxKind::Error);
         return;
     }
-    const BoxAnswer answer =
-        boxes_.Show("Sind Sie sicher, dass sie den Prozess " + Quoted(name) + " beenden möchten?",
-                    kConfirmCaption, BoxKind::Confirm);
+    const BoxAnswer answer = boxes_.Show("Sind Sie sicher, dass sie den Prozess " + Quoted(name) + " beenden möchten?",
+                                         kConfirmCaption, BoxKind::Confirm);
     if (answer != BoxAnswer::Yes) return;
     if (TProcess::TerminateHandle(system_, handle)) return;
     const std::uint32_t code = system_.GetLastError();
-    boxes_.Show("Der Prozess konnte nicht beendet werden.\r\r" + ErrorCodeText(code),
-                kFinalizeOneCaption, BoxKind::Error);
+    boxes_.Show("Der Prozess konnte nicht beendet werden.\r\r" + ErrorCodeText(code), kFinalizeOneCaption,
+                BoxKind::Error);
 }
 
 void TProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
@@ -71,10 +69,9 @@ void TProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
         pinned.push_back(std::move(process));
     }
 
-    const BoxAnswer answer = boxes_.Show("Sind Sie sicher, dass sie diese " +
-                                             std::to_string(selected.size()) +
-                                             " Prozesse beenden möchten?",
-                                         kConfirmCaption, BoxKind::Confirm);
+    const BoxAnswer answer =
+        boxes_.Show("Sind Sie sicher, dass sie diese " + std::to_string(selected.size()) + " Prozesse beenden möchten?",
+                    kConfirmCaption, BoxKind::Confirm);
     if (answer != BoxAnswer::Yes) return;
 
     int failures = 0;
@@ -92,11 +89,9 @@ void TProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
     pinned.clear();
 
     if (failures == 0) return;
-    const std::string head = failures == 1
-                                 ? std::string("Ein Prozess konnte nicht beendet werden.")
-                                 : std::to_string(failures) + " Prozesse konnten nicht beendet werden.";
-    boxes_.Show(head + "\r\r" + ErrorCodeText(lastError), kFinalizeSeveralCaption,
-                BoxKind::Error);
+    const std::string head = failures == 1 ? std::string("Ein Prozess konnte nicht beendet werden.")
+                                           : std::to_string(failures) + " Prozesse konnten nicht beendet werden.";
+    boxes_.Show(head + "\r\r" + ErrorCodeText(lastError), kFinalizeSeveralCaption, BoxKind::Error);
 }
 
 ProcessCommandState TProcessListController::SetProcessCommandsEnabled(bool enabled) {
@@ -147,8 +142,8 @@ void TProcessListController::SetPriorityItemClick(std::uint32_t tag) {
     const std::string caption = rows_.Text(row, kColumnName);
     if (!rows_.Record(row).SetPriority(system_, tag)) {
         const std::uint32_t code = system_.GetLastError();
-        boxes_.Show("Beim Setzen der Priorität des Prozesses " + Quoted(caption) +
-                        " trat ein Fehler auf.\r\r" + ErrorCodeText(code),
+        boxes_.Show("Beim Setzen der Priorität des Prozesses " + Quoted(caption) + " trat ein Fehler auf.\r\r" +
+                        ErrorCodeText(code),
                     kPriorityCaption, BoxKind::Error);
     }
     UpdateProcessList();

@@ -26,7 +26,7 @@ struct ProcessCommandState {
 
 // Radio marks of a priority submenu when it opens.
 struct PriorityMarks {
-    bool change = false;  // false: leave all six marks as they are
+    bool change = false;                        // false: leave all six marks as they are
     std::optional<std::uint32_t> checkedClass;  // tag of the item to check, after clearing all six
 };
 

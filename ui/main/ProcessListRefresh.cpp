@@ -1,5 +1,5 @@
-#include "ui/main/ProcessListController.h"
 #include "ui/main/PidIndex.h"
+#include "ui/main/ProcessListController.h"
 
 #include <charconv>
 #include <cstdint>
@@ -11,8 +11,7 @@ namespace velmora {
 namespace {
 
 RowTexts TextsOf(const TProcess& record) {
-    return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads),
-            record.Priority};
+    return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads), record.Priority};
 }
 
 // A number's decimal text on the stack: comparing a row's texts with its
@@ -52,8 +51,7 @@ private:
 
 }  // namespace
 
-TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows,
-                                               IMessageBoxes& boxes)
+TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
     : system_(system), rows_(rows), boxes_(boxes) {}
 
 // Reconciles the rows with one snapshot: texts that differ are rewritten,

@@ -32,9 +32,7 @@ bool TProcessListController::ProcessViewColumnClick(const std::string& columnCap
 }
 
 void TProcessListController::SortRows() {
-    const auto compare = [this](const RowRef& a, const RowRef& b) {
-        return ProcessViewCompare(a, b);
-    };
+    const auto compare = [this](const RowRef& a, const RowRef& b) { return ProcessViewCompare(a, b); };
     do {
         sortPending_ = false;
         rows_.Sort(compare);

@@ -61,7 +61,9 @@ void ProcessView::ItemDeleted(LPARAM param) {
     if (it != rows_.end()) ReleaseRows(it, it + 1);
 }
 
-void ProcessView::AllItemsDeleted() { ReleaseRows(rows_.begin(), rows_.end()); }
+void ProcessView::AllItemsDeleted() {
+    ReleaseRows(rows_.begin(), rows_.end());
+}
 
 // Called by the list view inside LVM_SORTITEMS: an exception from the
 // comparison must not cross its frames. The first one is kept for Sort to

@@ -31,8 +31,7 @@ const DWORD kButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 const ControlSpec kTasksPage[] = {
     {TForm1::kTaskViewId, WC_LISTVIEWA, "", 10, 10, 417, 386, kListStyle, WS_EX_CLIENTEDGE, kAnchorLeftTop},
-    {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", 168, 403, 83, 25, kButtonStyle, 0,
-     kAnchorRight | kAnchorBottom},
+    {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", 168, 403, 83, 25, kButtonStyle, 0, kAnchorRight | kAnchorBottom},
     {TForm1::kBringToFrontBtnId, "BUTTON", "Wechseln zu", 256, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
      kAnchorRight | kAnchorBottom},
     {TForm1::kFinalizeTaskBtnId, "BUTTON", "Task beenden", 344, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
@@ -51,8 +50,10 @@ struct ColumnSpec {
     int format;
 };
 const ColumnSpec kTaskColumns[] = {{"Task", 230, LVCFMT_LEFT}, {"Status", 167, LVCFMT_LEFT}};
-const ColumnSpec kProcessColumns[] = {
-    {"Name", 197, LVCFMT_LEFT}, {"PID", 50, LVCFMT_RIGHT}, {"Threads", 75, LVCFMT_RIGHT}, {"Priorität", 75, LVCFMT_LEFT}};
+const ColumnSpec kProcessColumns[] = {{"Name", 197, LVCFMT_LEFT},
+                                      {"PID", 50, LVCFMT_RIGHT},
+                                      {"Threads", 75, LVCFMT_RIGHT},
+                                      {"Priorität", 75, LVCFMT_LEFT}};
 
 template <size_t N>
 void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
@@ -74,19 +75,17 @@ void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
 class TPage : public Window {
 public:
     void Create(HWND parent) {
-        CreateHandle("TVelmoraPage", "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0,
-                     0, parent);
+        CreateHandle("TVelmoraPage", "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0, 0,
+                     parent);
     }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_CONTEXTMENU:
-            return SendMessageA(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
-        default:
-            return Default(message, wParam, lParam);
+            case WM_COMMAND:
+            case WM_NOTIFY:
+            case WM_CONTEXTMENU: return SendMessageA(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
+            default: return Default(message, wParam, lParam);
         }
     }
 };
@@ -150,8 +149,8 @@ void TForm1::CreateControls() {
                              Handle(), nullptr, instance, nullptr);
     // The tab control is a tab stop of its own; the pages lie on it as its
     // siblings, so that the dialog manager reaches both.
-    pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
-                                   0, 0, Handle(), nullptr, instance, nullptr);
+    pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0,
+                                   0, Handle(), nullptr, instance, nullptr);
     SendMessageA(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     const char* captions[] = {"Anwendungen", "Prozesse"};
     for (int i = 0; i < 2; ++i) {

@@ -126,8 +126,7 @@ void TForm1::OptionsAlwaysOnTopItemClick() {
     menu_.Model().SetChecked(kOptionsAlwaysOnTopItem, onTop);
     RECT r{};
     GetWindowRect(Handle(), &r);
-    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 0);
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
 }
 
 void TForm1::OptionsMinimizeAfterExecutingItemClick() {
@@ -140,24 +139,24 @@ void TForm1::OnCommand(int id) {
     const bool processPriority = id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount;
     if (filePriority || processPriority) return SetPriorityItemClick(menu_.Model().Tag(id));
     switch (id) {
-    case kExecuteBtnId: return ExecuteBtnClick();
-    case kBringToFrontBtnId:
-    case kFinalizeTaskBtnId:
-    case kFinalizeProcessBtnId: return FinalizeProcessBtnClick();
-    case kFileExecuteItem: return ExecuteBtnClick();
-    case kFileFinalizeProcessItem: return FinalizeProcessBtnClick();
-    case kFileQuitItem: return FileQuitItemClick();
-    case kOptionsMinimizeAfterExecutingItem: return OptionsMinimizeAfterExecutingItemClick();
-    case kOptionsAlwaysOnTopItem: return OptionsAlwaysOnTopItemClick();
-    case kViewUpdateItem: return ViewUpdateItemClick();
-    case kViewUpdateTimeHighItem:
-    case kViewUpdateTimeNormalItem:
-    case kViewUpdateTimeLowItem:
-    case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Model().Tag(id));
-    case kHelpInfoItem: return HelpInfoItemClick();
-    case kProcessFinalizeItem:
-    case kTaskFinalizeItem: return FinalizeProcessBtnClick();
-    default: return;  // items without an action
+        case kExecuteBtnId: return ExecuteBtnClick();
+        case kBringToFrontBtnId:
+        case kFinalizeTaskBtnId:
+        case kFinalizeProcessBtnId: return FinalizeProcessBtnClick();
+        case kFileExecuteItem: return ExecuteBtnClick();
+        case kFileFinalizeProcessItem: return FinalizeProcessBtnClick();
+        case kFileQuitItem: return FileQuitItemClick();
+        case kOptionsMinimizeAfterExecutingItem: return OptionsMinimizeAfterExecutingItemClick();
+        case kOptionsAlwaysOnTopItem: return OptionsAlwaysOnTopItemClick();
+        case kViewUpdateItem: return ViewUpdateItemClick();
+        case kViewUpdateTimeHighItem:
+        case kViewUpdateTimeNormalItem:
+        case kViewUpdateTimeLowItem:
+        case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Model().Tag(id));
+        case kHelpInfoItem: return HelpInfoItemClick();
+        case kProcessFinalizeItem:
+        case kTaskFinalizeItem: return FinalizeProcessBtnClick();
+        default: return;  // items without an action
     }
 }
 
@@ -183,12 +182,12 @@ LRESULT TForm1::OnNotify(NMHDR& header) {
         PageControlChange();
     } else if (header.hwndFrom == processes) {
         switch (header.code) {
-        case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
-        case LVN_DELETEITEM: processView_.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam); break;
-        case LVN_DELETEALLITEMS: processView_.AllItemsDeleted(); return TRUE;  // no LVN_DELETEITEM each
-        case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
-        case LVN_ITEMCHANGED: ProcessViewChange(); break;
-        default: break;
+            case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
+            case LVN_DELETEITEM: processView_.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam); break;
+            case LVN_DELETEALLITEMS: processView_.AllItemsDeleted(); return TRUE;  // no LVN_DELETEITEM each
+            case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
+            case LVN_ITEMCHANGED: ProcessViewChange(); break;
+            default: break;
         }
     } else if (header.hwndFrom == tasks && header.code == LVN_ITEMCHANGED) {
         ProcessViewChange();
@@ -216,56 +215,55 @@ void TForm1::OnContextMenu(HWND control, int x, int y) {
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        if (HIWORD(wParam) == 1) {
-            OnShortcut(LOWORD(wParam));
-        } else {
-            OnCommand(LOWORD(wParam));
-        }
-        return 0;
-    case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-    case WM_CONTEXTMENU:
-        OnContextMenu(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return 0;
-    case WM_INITMENUPOPUP:
-        if (reinterpret_cast<HMENU>(wParam) == menu_.Popup(kFilePriorityItem)) FilePriorityItemClick();
-        return 0;
-    case WM_TIMER:
-        if (wParam == kUpdateTimeId) UpdateTimeTimer();
-        return 0;
-    case WM_ACTIVATE:
-        // The focus goes back to the control that had it, as in a dialog.
-        if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) focusedControl_ = GetFocus();
-        return Default(message, wParam, lParam);
-    case WM_SETFOCUS:
-        SetFocus(IsWindow(focusedControl_) && IsWindowVisible(focusedControl_)
-                     ? focusedControl_
-                     : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
-        return 0;
-    case WM_SIZE:
-        LayoutPages();
-        return 0;
-    case WM_GETMINMAXINFO: {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = MinimumTrackSize();
-        return 0;
-    }
-    case WM_CLOSE:
-        // Asked again until the running refresh has ended.
-        if (!controller_.FormCloseQuery()) {
-            PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 1) {
+                OnShortcut(LOWORD(wParam));
+            } else {
+                OnCommand(LOWORD(wParam));
+            }
+            return 0;
+        case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_CONTEXTMENU:
+            OnContextMenu(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)),
+                          static_cast<short>(HIWORD(lParam)));
+            return 0;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == menu_.Popup(kFilePriorityItem)) FilePriorityItemClick();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kUpdateTimeId) UpdateTimeTimer();
+            return 0;
+        case WM_ACTIVATE:
+            // The focus goes back to the control that had it, as in a dialog.
+            if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) focusedControl_ = GetFocus();
+            return Default(message, wParam, lParam);
+        case WM_SETFOCUS:
+            SetFocus(IsWindow(focusedControl_) && IsWindowVisible(focusedControl_)
+                         ? focusedControl_
+                         : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
+            return 0;
+        case WM_SIZE: LayoutPages(); return 0;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize = MinimumTrackSize();
             return 0;
         }
-        DestroyWindow(Handle());
-        return 0;
-    case WM_DESTROY:
-        KillTimer(Handle(), kUpdateTimeId);
-        if (Application().MainWindow() == Handle()) {
-            Application().SetMainWindow(nullptr, nullptr);
-            if (QuitOnDestroy) PostQuitMessage(0);
-        }
-        return 0;
-    default: return Default(message, wParam, lParam);
+        case WM_CLOSE:
+            // Asked again until the running refresh has ended.
+            if (!controller_.FormCloseQuery()) {
+                PostMessageA(Handle(), WM_CLOSE, 0, 0);
+                return 0;
+            }
+            DestroyWindow(Handle());
+            return 0;
+        case WM_DESTROY:
+            KillTimer(Handle(), kUpdateTimeId);
+            if (Application().MainWindow() == Handle()) {
+                Application().SetMainWindow(nullptr, nullptr);
+                if (QuitOnDestroy) PostQuitMessage(0);
+            }
+            return 0;
+        default: return Default(message, wParam, lParam);
     }
 }
 

@@ -63,7 +63,9 @@ public:
     const ShortcutResolution& LastShortcut() const { return lastShortcut_; }
     int ShortcutCount() const { return shortcutCount_; }
     ProcessView& Rows() { return processView_; }
-    HWND Control(int id) const { return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id); }
+    HWND Control(int id) const {
+        return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id);
+    }
     HWND PageControl() const { return pageControl_; }
     HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }
 

@@ -9,11 +9,11 @@ char FoldAnsiCase(char c) {
     if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
     if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
     switch (u) {
-    case 0x8A: return static_cast<char>(0x9A);  // Š
-    case 0x8C: return static_cast<char>(0x9C);  // Œ
-    case 0x8E: return static_cast<char>(0x9E);  // Ž
-    case 0x9F: return static_cast<char>(0xFF);  // Ÿ
-    default: return c;
+        case 0x8A: return static_cast<char>(0x9A);  // Š
+        case 0x8C: return static_cast<char>(0x9C);  // Œ
+        case 0x8E: return static_cast<char>(0x9E);  // Ž
+        case 0x9F: return static_cast<char>(0xFF);  // Ÿ
+        default: return c;
     }
 }
 

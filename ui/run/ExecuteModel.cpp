@@ -9,8 +9,7 @@ bool OkEnabled(const std::string& text) {
     return !text.empty();
 }
 
-ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting,
-                                      const BoxShown& remembered) {
+ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting, const BoxShown& remembered) {
     ExecuteResult result;
     result.box = Remember(history_, box);
     if (remembered) remembered(result.box);

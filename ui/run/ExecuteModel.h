@@ -18,9 +18,9 @@ namespace velmora {
 bool OkEnabled(const std::string& text);
 
 enum class AfterExecute {
-    Close,                // the shell accepted the command line
-    CloseAndMinimize,     // ... and the application goes to the taskbar
-    StayOpen,             // a failure was shown; focus the box, its text selected
+    Close,             // the shell accepted the command line
+    CloseAndMinimize,  // ... and the application goes to the taskbar
+    StayOpen,          // a failure was shown; focus the box, its text selected
 };
 
 struct ExecuteResult {

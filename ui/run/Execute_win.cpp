@@ -119,19 +119,17 @@ void TExecuteForm::bokClick() {
         WriteBox(remembered);
     });
     switch (result.after) {
-    case AfterExecute::Close:
-        Close();
-        return;
-    case AfterExecute::CloseAndMinimize:
-        Close();
-        Application().Minimize();
-        return;
-    case AfterExecute::StayOpen:
-        // Focus first: the combo box selects its whole text on focus, and
-        // the model's selection must be the last word.
-        SetFocus(edit_);
-        WriteBox(result.box);
-        return;
+        case AfterExecute::Close: Close(); return;
+        case AfterExecute::CloseAndMinimize:
+            Close();
+            Application().Minimize();
+            return;
+        case AfterExecute::StayOpen:
+            // Focus first: the combo box selects its whole text on focus, and
+            // the model's selection must be the last word.
+            SetFocus(edit_);
+            WriteBox(result.box);
+            return;
     }
 }
 
@@ -175,8 +173,8 @@ void TExecuteForm::edtSelect() {
     const LRESULT length = SendMessageA(edt_, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR) return;
     box.text.resize(static_cast<std::size_t>(length) + 1);
-    box.text.resize(static_cast<std::size_t>(
-        SendMessageA(edt_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(box.text.data()))));
+    box.text.resize(
+        static_cast<std::size_t>(SendMessageA(edt_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(box.text.data()))));
     box.selEnd = static_cast<int>(box.text.size());
     box.currentIndex = index;
     WriteBox(box);
@@ -220,38 +218,38 @@ void TExecuteForm::SyncHistory() {
 
 void TExecuteForm::OnCommand(int id, int code, HWND) {
     switch (id) {
-    case kBokId: return code == BN_CLICKED ? bokClick() : void();
-    case kBclId: return code == BN_CLICKED ? bclClick() : void();
-    case kBbrId: return code == BN_CLICKED ? bbrClick() : void();
-    case kEdtId:
-        switch (code) {
-        case CBN_EDITCHANGE: return edtChange();
-        case CBN_SELCHANGE:
-        case CBN_SELENDOK: return edtSelect();
+        case kBokId: return code == BN_CLICKED ? bokClick() : void();
+        case kBclId: return code == BN_CLICKED ? bclClick() : void();
+        case kBbrId: return code == BN_CLICKED ? bbrClick() : void();
+        case kEdtId:
+            switch (code) {
+                case CBN_EDITCHANGE: return edtChange();
+                case CBN_SELCHANGE:
+                case CBN_SELENDOK: return edtSelect();
+                default: return;
+            }
         default: return;
-        }
-    default: return;
     }
 }
 
 LRESULT TExecuteForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_DRAWITEM:
-        if (wParam != kImgId) break;
-        imgDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_ACTIVATE:
-        // Back to the control that had the focus, as a dialog does; the
-        // default would leave it on the frame after a message box.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
-        } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
-            SetFocus(lastFocus_);
-            return 0;
-        }
-        break;
-    default: break;
+        case WM_DRAWITEM:
+            if (wParam != kImgId) break;
+            imgDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_ACTIVATE:
+            // Back to the control that had the focus, as a dialog does; the
+            // default would leave it on the frame after a message box.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
+            } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+                return 0;
+            }
+            break;
+        default: break;
     }
     return TModalForm::OnMessage(message, wParam, lParam);
 }
@@ -267,28 +265,28 @@ LRESULT CALLBACK TExecuteForm::EditSubclass(HWND edit, UINT message, WPARAM wPar
 
 LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CHAR: {
-        if (wParam == VK_BACK) {
-            edtBackspace();
-            return 0;
+        case WM_CHAR: {
+            if (wParam == VK_BACK) {
+                edtBackspace();
+                return 0;
+            }
+            // Control characters (Ctrl+letter, Ctrl+Backspace) edit without completing.
+            if (wParam < 0x20 || wParam == 0x7F) break;
+            LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+            edtTyped();
+            return result;
         }
-        // Control characters (Ctrl+letter, Ctrl+Backspace) edit without completing.
-        if (wParam < 0x20 || wParam == 0x7F) break;
-        LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
-        edtTyped();
-        return result;
-    }
-    case WM_KILLFOCUS: {
-        LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
-        // Leaving the box means the focus moving to another control of this
-        // dialog (a click on a button, Tab); Esc, hiding the dialog or
-        // switching to another program keep the text out of the history.
-        // The combo box itself passes the focus straight back.
-        HWND next = reinterpret_cast<HWND>(wParam);
-        if (next && next != edt_ && IsChild(Handle(), next)) edtExit();
-        return result;
-    }
-    default: break;
+        case WM_KILLFOCUS: {
+            LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+            // Leaving the box means the focus moving to another control of this
+            // dialog (a click on a button, Tab); Esc, hiding the dialog or
+            // switching to another program keep the text out of the history.
+            // The combo box itself passes the focus straight back.
+            HWND next = reinterpret_cast<HWND>(wParam);
+            if (next && next != edt_ && IsChild(Handle(), next)) edtExit();
+            return result;
+        }
+        default: break;
     }
     return DefSubclassProc(edit_, message, wParam, lParam);
 }

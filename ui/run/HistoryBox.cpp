@@ -48,8 +48,7 @@ EditState Complete(const TCommandHistory& history, EditState afterTyping) {
 EditState Backspace(EditState box) {
     ClampSelection(box);
     if (box.selStart < box.selEnd) {
-        box.text.erase(static_cast<std::size_t>(box.selStart),
-                       static_cast<std::size_t>(box.selEnd - box.selStart));
+        box.text.erase(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selEnd - box.selStart));
     } else if (box.selStart > 0) {
         --box.selStart;
         box.text.erase(static_cast<std::size_t>(box.selStart), 1);

@@ -15,7 +15,7 @@ namespace velmora {
 
 struct EditState {
     std::string text;
-    int selStart = 0;     // byte offsets into text; caret = selEnd when empty
+    int selStart = 0;  // byte offsets into text; caret = selEnd when empty
     int selEnd = 0;
     int currentIndex = -1;  // current history entry, -1 for none
 };

@@ -91,7 +91,9 @@ TEST_F(OwnedTest, NeitherEmptyValueIsClosed) {
 
 TEST(ScopeExit, RunsOnEveryWayOut) {
     int runs = 0;
-    { ScopeExit undo([&] { ++runs; }); }
+    {
+        ScopeExit undo([&] { ++runs; });
+    }
     EXPECT_EQ(runs, 1);
     try {
         ScopeExit undo([&] { ++runs; });

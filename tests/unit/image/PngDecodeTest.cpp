@@ -21,14 +21,16 @@ Bitmap DecodeOk(const Bytes& png) {
     return bitmap;
 }
 
-std::vector<std::uint32_t> Pixels(const PngSpec& picture) { return DecodeOk(EncodePng(picture)).pixels; }
+std::vector<std::uint32_t> Pixels(const PngSpec& picture) {
+    return DecodeOk(EncodePng(picture)).pixels;
+}
 
 using P = std::vector<std::uint32_t>;
 
 TEST(PngColourTypes, Rgba8IsPremultipliedAndTopDown) {
     PngSpec picture = test::Picture(2, 2, 8, 6);
-    picture.rows = {255, 0, 0, 255, 0, 255, 0, 128,  //
-                 200, 100, 50, 128, 255, 255, 255, 0};
+    picture.rows = {255, 0,   0,  255, 0,   255, 0,   128,  //
+                    200, 100, 50, 128, 255, 255, 255, 0};
     const Bitmap bitmap = DecodeOk(EncodePng(picture));
     EXPECT_EQ(bitmap.width, 2);
     EXPECT_EQ(bitmap.height, 2);
@@ -86,8 +88,7 @@ TEST(PngColourTypes, GreyDepthsSpreadOverTheFullRange) {
     grey1.rows = {0b10100000, 0b11111111, 0b01011111, 0b00000000};
     const P b = {0xFF000000}, w = {0xFFFFFFFF};
     P expected;
-    for (int bit : {1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 0})
-        expected.push_back(bit ? w[0] : b[0]);
+    for (int bit : {1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 0}) expected.push_back(bit ? w[0] : b[0]);
     EXPECT_EQ(Pixels(grey1), expected);
 }
 
@@ -160,16 +161,15 @@ TEST(PngFilters, EveryFilterRestoresTheRowsOfEveryLayout) {
         PngSpec picture = test::Picture(13, 7, layout.depth, layout.colourType);
         if (layout.colourType == 3)
             for (int i = 0; i < 16 * 3; ++i) picture.palette.push_back(std::uint8_t(random()));
-        const std::size_t rowBytes =
-            test::PackedRowBytes(picture.width, picture.bitDepth, picture.colourType);
+        const std::size_t rowBytes = test::PackedRowBytes(picture.width, picture.bitDepth, picture.colourType);
         for (std::size_t i = 0; i < rowBytes * std::size_t(picture.height); ++i)
             picture.rows.push_back(std::uint8_t(random()));
 
         picture.filter = 0;
         const P reference = Pixels(picture);
         for (int filter : {1, 2, 3, 4, test::kCycleFilters}) {
-            SCOPED_TRACE(testing::Message() << "depth " << layout.depth << " colour type "
-                                            << layout.colourType << " filter " << filter);
+            SCOPED_TRACE(testing::Message()
+                         << "depth " << layout.depth << " colour type " << layout.colourType << " filter " << filter);
             picture.filter = filter;
             EXPECT_EQ(Pixels(picture), reference);
         }
@@ -186,8 +186,8 @@ TEST(PngFilters, RandomRgbaMatchesIndependentPremultiply) {
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const std::uint8_t* s = &picture.rows[i * 4];
         auto scaled = [&](int c) { return std::uint32_t(std::lround(c * s[3] / 255.0)); };
-        const std::uint32_t expected = std::uint32_t(s[3]) << 24 | scaled(s[0]) << 16 |
-                                       scaled(s[1]) << 8 | scaled(s[2]);
+        const std::uint32_t expected =
+            std::uint32_t(s[3]) << 24 | scaled(s[0]) << 16 | scaled(s[1]) << 8 | scaled(s[2]);
         ASSERT_EQ(pixels[i], expected) << "pixel " << i;
     }
 }

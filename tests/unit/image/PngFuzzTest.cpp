@@ -94,9 +94,8 @@ T Pick(std::mt19937& random, std::initializer_list<T> values) {
 
 void MutateHeader(Bytes& body, std::mt19937& random) {
     if (body.size() != 13) return;
-    const Bytes value = test::Be32(Pick<std::uint32_t>(
-        random, {0, 1, 2, 3, 16, 4095, 4096, 4097, 65536, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF,
-                 std::uint32_t(random())}));
+    const Bytes value = test::Be32(Pick<std::uint32_t>(random, {0, 1, 2, 3, 16, 4095, 4096, 4097, 65536, 0x7FFFFFFF,
+                                                                0x80000000, 0xFFFFFFFF, std::uint32_t(random())}));
     switch (random() % 4) {
         case 0: std::copy(value.begin(), value.end(), body.begin()); break;      // width
         case 1: std::copy(value.begin(), value.end(), body.begin() + 4); break;  // height
@@ -140,13 +139,14 @@ void MutateChunks(std::vector<Chunk>& chunks, std::mt19937& random) {
         case 2: std::swap(chunks[at], chunks[random() % chunks.size()]); break;
         case 3: {
             Bytes& data = chunks[at].data;
-            if (random() % 2 && !data.empty()) data.resize(random() % data.size());
-            else data.push_back(std::uint8_t(random()));
+            if (random() % 2 && !data.empty())
+                data.resize(random() % data.size());
+            else
+                data.push_back(std::uint8_t(random()));
             break;
         }
         default: {
-            Chunk chunk{Pick<const char*>(random, {"PLTE", "tRNS", "IDAT", "IEND", "IHDR", "tIME"}),
-                        {}};
+            Chunk chunk{Pick<const char*>(random, {"PLTE", "tRNS", "IDAT", "IEND", "IHDR", "tIME"}), {}};
             for (std::size_t n = random() % 8; n > 0; --n) chunk.data.push_back(std::uint8_t(random()));
             chunks.insert(chunks.begin() + long(at), chunk);
             break;
@@ -167,17 +167,16 @@ void MutateBytes(Bytes& png, std::mt19937& random) {
             // Rewrite a chunk's length field with a near or extreme value.
             std::size_t pos = 8;
             for (std::size_t skip = random() % 6; skip > 0 && pos + 12 <= png.size(); --skip) {
-                const std::uint32_t length = std::uint32_t(png[pos]) << 24 | png[pos + 1] << 16 |
-                                             png[pos + 2] << 8 | png[pos + 3];
+                const std::uint32_t length =
+                    std::uint32_t(png[pos]) << 24 | png[pos + 1] << 16 | png[pos + 2] << 8 | png[pos + 3];
                 if (length > png.size()) break;
                 pos += length + 12;
             }
             if (pos + 4 > png.size()) break;
-            const std::uint32_t old = std::uint32_t(png[pos]) << 24 | png[pos + 1] << 16 |
-                                      png[pos + 2] << 8 | png[pos + 3];
+            const std::uint32_t old =
+                std::uint32_t(png[pos]) << 24 | png[pos + 1] << 16 | png[pos + 2] << 8 | png[pos + 3];
             const std::uint32_t value = Pick<std::uint32_t>(
-                random, {old + 1, old - 1, old + 4, 0, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF,
-                         std::uint32_t(random())});
+                random, {old + 1, old - 1, old + 4, 0, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, std::uint32_t(random())});
             const Bytes bytes = test::Be32(value);
             std::copy(bytes.begin(), bytes.end(), png.begin() + long(pos));
             break;
@@ -213,8 +212,7 @@ TEST(PngFuzz, MutatedPicturesNeverCrashAndSucceedOnlyWithWholeBitmaps) {
             ASSERT_GE(bitmap.height, 1) << "input " << i;
             ASSERT_LE(bitmap.width, kMaxPngDimension) << "input " << i;
             ASSERT_LE(bitmap.height, kMaxPngDimension) << "input " << i;
-            ASSERT_EQ(bitmap.pixels.size(), std::size_t(bitmap.width) * std::size_t(bitmap.height))
-                << "input " << i;
+            ASSERT_EQ(bitmap.pixels.size(), std::size_t(bitmap.width) * std::size_t(bitmap.height)) << "input " << i;
         } else {
             ASSERT_GE(int(status), int(PngStatus::NotPng)) << "input " << i;
             ASSERT_LE(int(status), int(PngStatus::BadData)) << "input " << i;
@@ -227,9 +225,8 @@ TEST(PngFuzz, MutatedPicturesNeverCrashAndSucceedOnlyWithWholeBitmaps) {
     std::printf("%lu inputs: %s\n", iterations, histogram.GetString().c_str());
     // The mutations must reach every verdict, or they are not testing much.
     if (iterations >= 10000) {
-        for (PngStatus status : {PngStatus::Ok, PngStatus::NotPng, PngStatus::Truncated,
-                                 PngStatus::BadChunk, PngStatus::BadCrc, PngStatus::Unsupported,
-                                 PngStatus::TooLarge, PngStatus::BadData})
+        for (PngStatus status : {PngStatus::Ok, PngStatus::NotPng, PngStatus::Truncated, PngStatus::BadChunk,
+                                 PngStatus::BadCrc, PngStatus::Unsupported, PngStatus::TooLarge, PngStatus::BadData})
             EXPECT_GT(seen[status], 0u) << PngStatusText(status);
     }
 }

@@ -43,8 +43,7 @@ Bytes WithHeader(const Bytes& headerBody) {
 }
 
 // IHDR, PLTE/tRNS as given, then image data of the right size for the header.
-Bytes WithRawData(const Bytes& headerBody, const Bytes& inflated,
-                  std::vector<Chunk> before = {}) {
+Bytes WithRawData(const Bytes& headerBody, const Bytes& inflated, std::vector<Chunk> before = {}) {
     std::vector<Chunk> chunks = {{"IHDR", headerBody}};
     chunks.insert(chunks.end(), before.begin(), before.end());
     chunks.push_back({"IDAT", test::Deflate(inflated)});
@@ -65,13 +64,13 @@ TEST(PngSignature, OtherDataIsNotPng) {
 
 TEST(PngTruncation, EveryShorterPrefixFails) {
     for (const PngSpec& picture : {SmallRgba(), [] {
-             PngSpec palette = test::Picture(5, 3, 2, 3);
-             palette.palette = {1, 2, 3, 4, 5, 6};
-             palette.transparency = {7};
-             palette.rows.assign(2 * 3, 0x44);
-             palette.idatPieces = 3;
-             return palette;
-         }()}) {
+                                       PngSpec palette = test::Picture(5, 3, 2, 3);
+                                       palette.palette = {1, 2, 3, 4, 5, 6};
+                                       palette.transparency = {7};
+                                       palette.rows.assign(2 * 3, 0x44);
+                                       palette.idatPieces = 3;
+                                       return palette;
+                                   }()}) {
         const Bytes png = test::EncodePng(picture);
         for (std::size_t length = 1; length < png.size(); ++length) {
             const Bytes prefix(png.begin(), png.begin() + long(length));
@@ -120,9 +119,8 @@ TEST(PngHeader, InvalidFieldsAreBadData) {
 }
 
 TEST(PngHeader, DepthMustSuitTheColourType) {
-    const std::set<std::pair<int, int>> allowed = {
-        {0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
-        {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
+    const std::set<std::pair<int, int>> allowed = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
+                                                   {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
     for (int colourType : {0, 2, 3, 4, 6}) {
         for (int depth : {0, 1, 2, 3, 4, 5, 7, 8, 9, 12, 16, 32}) {
             SCOPED_TRACE(testing::Message() << "colour type " << colourType << " depth " << depth);
@@ -132,8 +130,7 @@ TEST(PngHeader, DepthMustSuitTheColourType) {
                 if (colourType == 3) picture.palette = {1, 2, 3};
                 EXPECT_EQ(Decode(test::EncodePng(picture)), PngStatus::Ok);
             } else {
-                EXPECT_EQ(Decode(WithHeader(test::HeaderBody(3, 2, depth, colourType))),
-                          PngStatus::BadData);
+                EXPECT_EQ(Decode(WithHeader(test::HeaderBody(3, 2, depth, colourType))), PngStatus::BadData);
             }
         }
     }
@@ -146,8 +143,7 @@ TEST(PngHeader, InterlacedPicturesAreUnsupported) {
 TEST(PngHeader, OversizedPicturesAreRefusedBeforeAnyAllocation) {
     EXPECT_EQ(Decode(WithHeader(test::HeaderBody(4097, 1, 8, 6))), PngStatus::TooLarge);
     EXPECT_EQ(Decode(WithHeader(test::HeaderBody(1, 4097, 8, 0))), PngStatus::TooLarge);
-    EXPECT_EQ(Decode(WithHeader(test::HeaderBody(0x7FFFFFFF, 0x7FFFFFFF, 8, 6))),
-              PngStatus::TooLarge);
+    EXPECT_EQ(Decode(WithHeader(test::HeaderBody(0x7FFFFFFF, 0x7FFFFFFF, 8, 6))), PngStatus::TooLarge);
     // Within the side limit but past the byte budget: 16-bit RGBA at 4096².
     EXPECT_EQ(Decode(WithHeader(test::HeaderBody(4096, 4096, 16, 6))), PngStatus::TooLarge);
 }
@@ -189,25 +185,20 @@ TEST(PngImageData, CorruptOrUnfinishedStreamIsBadData) {
 
     Bytes badAdler = packed;
     badAdler.back() ^= 1;
-    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", badAdler}, {"IEND", {}}})),
-              PngStatus::BadData);
+    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", badAdler}, {"IEND", {}}})), PngStatus::BadData);
 
     const Bytes unfinished(packed.begin(), packed.end() - 4);
-    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", unfinished}, {"IEND", {}}})),
-              PngStatus::BadData);
+    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", unfinished}, {"IEND", {}}})), PngStatus::BadData);
 
     Bytes trailing = packed;
     trailing.push_back(0);
-    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", trailing}, {"IEND", {}}})),
-              PngStatus::BadData);
-    EXPECT_EQ(Decode(test::Assemble(
-                  {{"IHDR", header}, {"IDAT", packed}, {"IDAT", {7}}, {"IEND", {}}})),
+    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", trailing}, {"IEND", {}}})), PngStatus::BadData);
+    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", packed}, {"IDAT", {7}}, {"IEND", {}}})),
               PngStatus::BadData);
 
     Bytes notZlib = packed;
     notZlib[0] = 0x09;  // compression method 9 does not exist
-    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", notZlib}, {"IEND", {}}})),
-              PngStatus::BadData);
+    EXPECT_EQ(Decode(test::Assemble({{"IHDR", header}, {"IDAT", notZlib}, {"IEND", {}}})), PngStatus::BadData);
 }
 
 TEST(PngPalette, MissingOrMisplacedPaletteIsBadChunk) {
@@ -221,14 +212,11 @@ TEST(PngPalette, MissingOrMisplacedPaletteIsBadChunk) {
     EXPECT_EQ(Decode(WithRawData(header, rows, {palette, palette})), PngStatus::BadChunk);
     EXPECT_EQ(Decode(WithRawData(header, rows, {{"tRNS", {0}}, palette})), PngStatus::BadChunk);
     // More entries than the transparency can name, or than the depth can index.
-    EXPECT_EQ(Decode(WithRawData(header, rows, {palette, {"tRNS", {0, 0, 0}}})),
-              PngStatus::BadChunk);
-    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(2, 1, 1, 3), {0, 0x40},
-                                 {{"PLTE", {1, 2, 3, 4, 5, 6, 7, 8, 9}}})),
+    EXPECT_EQ(Decode(WithRawData(header, rows, {palette, {"tRNS", {0, 0, 0}}})), PngStatus::BadChunk);
+    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(2, 1, 1, 3), {0, 0x40}, {{"PLTE", {1, 2, 3, 4, 5, 6, 7, 8, 9}}})),
               PngStatus::BadChunk);
     // Grey pictures have no palette.
-    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 0), {0, 0}, {palette})),
-              PngStatus::BadChunk);
+    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 0), {0, 0}, {palette})), PngStatus::BadChunk);
 }
 
 TEST(PngPalette, IndexPastTheLastEntryIsBadData) {
@@ -238,13 +226,10 @@ TEST(PngPalette, IndexPastTheLastEntryIsBadData) {
 }
 
 TEST(PngTransparency, WrongSizeOrAlphaPictureIsBadChunk) {
-    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 0), {0, 0}, {{"tRNS", {0}}})),
+    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 0), {0, 0}, {{"tRNS", {0}}})), PngStatus::BadChunk);
+    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 2), {0, 0, 0, 0}, {{"tRNS", {0, 0, 0, 0}}})),
               PngStatus::BadChunk);
-    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 2), {0, 0, 0, 0},
-                                 {{"tRNS", {0, 0, 0, 0}}})),
-              PngStatus::BadChunk);
-    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 6), {0, 0, 0, 0, 0},
-                                 {{"tRNS", {0, 0}}})),
+    EXPECT_EQ(Decode(WithRawData(test::HeaderBody(1, 1, 8, 6), {0, 0, 0, 0, 0}, {{"tRNS", {0, 0}}})),
               PngStatus::BadChunk);
 }
 
@@ -259,12 +244,10 @@ TEST(PngChunks, OrderAndFramingFaultsAreBadChunk) {
     Bytes packed = chunks[1].data;
     const Bytes half(packed.begin(), packed.begin() + long(packed.size() / 2));
     const Bytes rest(packed.begin() + long(packed.size() / 2), packed.end());
-    EXPECT_EQ(Decode(test::Assemble(
-                  {chunks[0], {"IDAT", half}, {"tEXt", {'x', 0}}, {"IDAT", rest}, {"IEND", {}}})),
+    EXPECT_EQ(Decode(test::Assemble({chunks[0], {"IDAT", half}, {"tEXt", {'x', 0}}, {"IDAT", rest}, {"IEND", {}}})),
               PngStatus::BadChunk);
 
-    EXPECT_EQ(Decode(test::Assemble({chunks[0], chunks[1], {"PLTE", {1, 2, 3}}, {"IEND", {}}})),
-              PngStatus::BadChunk);
+    EXPECT_EQ(Decode(test::Assemble({chunks[0], chunks[1], {"PLTE", {1, 2, 3}}, {"IEND", {}}})), PngStatus::BadChunk);
 
     std::vector<Chunk> fatEnd = chunks;
     fatEnd.back().data = {0};
@@ -288,9 +271,8 @@ TEST(PngChunks, UnknownCriticalChunkIsUnsupported) {
 
 TEST(PngStatusText, EveryStatusHasItsOwnText) {
     std::set<std::string> texts;
-    for (PngStatus status : {PngStatus::Ok, PngStatus::NotPng, PngStatus::Truncated,
-                             PngStatus::BadChunk, PngStatus::BadCrc, PngStatus::Unsupported,
-                             PngStatus::TooLarge, PngStatus::BadData})
+    for (PngStatus status : {PngStatus::Ok, PngStatus::NotPng, PngStatus::Truncated, PngStatus::BadChunk,
+                             PngStatus::BadCrc, PngStatus::Unsupported, PngStatus::TooLarge, PngStatus::BadData})
         texts.insert(PngStatusText(status));
     EXPECT_EQ(texts.size(), 8u);
     EXPECT_EQ(texts.count(""), 0u);

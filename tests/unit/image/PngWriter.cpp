@@ -39,12 +39,11 @@ std::uint32_t ReadBe32(const std::uint8_t* p) {
 }  // namespace
 
 Bytes Be32(std::uint32_t value) {
-    return {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8),
-            std::uint8_t(value)};
+    return {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
 }
 
-Bytes HeaderBody(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType,
-                 int interlace, int compression, int filterMethod) {
+Bytes HeaderBody(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType, int interlace,
+                 int compression, int filterMethod) {
     Bytes body = Be32(width);
     const Bytes h = Be32(height);
     body.insert(body.end(), h.begin(), h.end());
@@ -98,8 +97,7 @@ Bytes Deflate(const Bytes& data) {
 
 std::vector<Chunk> BuildChunks(const PngSpec& picture) {
     std::vector<Chunk> chunks;
-    chunks.push_back(
-        {"IHDR", HeaderBody(picture.width, picture.height, picture.bitDepth, picture.colourType)});
+    chunks.push_back({"IHDR", HeaderBody(picture.width, picture.height, picture.bitDepth, picture.colourType)});
     if (!picture.palette.empty()) chunks.push_back({"PLTE", picture.palette});
     if (!picture.transparency.empty()) chunks.push_back({"tRNS", picture.transparency});
 
@@ -132,7 +130,9 @@ Bytes Assemble(const std::vector<Chunk>& chunks) {
     return png;
 }
 
-Bytes EncodePng(const PngSpec& picture) { return Assemble(BuildChunks(picture)); }
+Bytes EncodePng(const PngSpec& picture) {
+    return Assemble(BuildChunks(picture));
+}
 
 void FixChecksums(Bytes& png) {
     std::size_t pos = 8;
@@ -149,8 +149,7 @@ long FindChunk(const Bytes& png, const std::string& type) {
     std::size_t pos = 8;
     while (pos + 12 <= png.size()) {
         const std::uint32_t length = ReadBe32(png.data() + pos);
-        if (std::string(png.begin() + long(pos + 4), png.begin() + long(pos + 8)) == type)
-            return long(pos);
+        if (std::string(png.begin() + long(pos + 4), png.begin() + long(pos + 8)) == type) return long(pos);
         if (length > png.size() - pos - 12) return -1;
         pos += std::size_t(length) + 12;
     }

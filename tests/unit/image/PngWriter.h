@@ -41,8 +41,8 @@ inline PngSpec Picture(int width, int height, int bitDepth, int colourType) {
 }
 
 Bytes Be32(std::uint32_t value);
-Bytes HeaderBody(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType,
-                 int interlace = 0, int compression = 0, int filterMethod = 0);
+Bytes HeaderBody(std::uint32_t width, std::uint32_t height, int bitDepth, int colourType, int interlace = 0,
+                 int compression = 0, int filterMethod = 0);
 
 // Bytes of one row without the filter byte.
 std::size_t PackedRowBytes(int width, int bitDepth, int colourType);

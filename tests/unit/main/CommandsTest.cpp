@@ -55,8 +55,7 @@ TEST_F(CommandsTest, Finalize_OneRowShowsTheErrorOfTheFailedTermination) {
     boxes.answers = {BoxAnswer::Yes};
     controller.FinalizeProcessBtnClick();
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text,
-              "Der Prozess konnte nicht beendet werden.\r\rDas Medium ist schreibgeschützt.");
+    EXPECT_EQ(boxes.shown[1].text, "Der Prozess konnte nicht beendet werden.\r\rDas Medium ist schreibgeschützt.");
     EXPECT_EQ(boxes.shown[1].caption, "Fehler beim Beenden vom Prozess");
 }
 
@@ -74,8 +73,7 @@ TEST_F(CommandsTest, Finalize_PidReusedWhileConfirmationIsOpenSparesTheNewProces
     EXPECT_TRUE(system.terminatedPids.empty());
     EXPECT_TRUE(Alive(10));
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text,
-              std::string("Der Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
+    EXPECT_EQ(boxes.shown[1].text, std::string("Der Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
 }
 
 TEST_F(CommandsTest, Finalize_RowRemovedByRefreshWhileBoxIsOpen) {
@@ -98,10 +96,8 @@ TEST_F(CommandsTest, Finalize_RowRemovedByRefreshWhileBoxIsOpen) {
     };
     controller.FinalizeProcessBtnClick();
     ASSERT_EQ(boxes.shown.size(), 3u);
-    EXPECT_EQ(boxes.shown[1].text,
-              "Sind Sie sicher, dass sie den Prozess \"notepad.exe\" beenden möchten?");
-    EXPECT_EQ(boxes.shown[2].text,
-              std::string("Der Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
+    EXPECT_EQ(boxes.shown[1].text, "Sind Sie sicher, dass sie den Prozess \"notepad.exe\" beenden möchten?");
+    EXPECT_EQ(boxes.shown[2].text, std::string("Der Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
 }
 
 TEST_F(CommandsTest, Finalize_SeveralRowsOneFails) {
@@ -119,8 +115,7 @@ TEST_F(CommandsTest, Finalize_SeveralRowsOneFails) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Sind Sie sicher, dass sie diese 2 Prozesse beenden möchten?");
     EXPECT_EQ(boxes.shown[0].kind, BoxKind::Confirm);
-    EXPECT_EQ(boxes.shown[1].text,
-              std::string("Ein Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
+    EXPECT_EQ(boxes.shown[1].text, std::string("Ein Prozess konnte nicht beendet werden.\r\r") + kAccessDeniedText);
     EXPECT_EQ(boxes.shown[1].caption, "Fehler beim Beenden von Prozessen");
     EXPECT_EQ(boxes.shown[1].kind, BoxKind::Error);
     EXPECT_EQ(system.terminatedPids, (std::vector<std::uint32_t>{10}));
@@ -129,9 +124,9 @@ TEST_F(CommandsTest, Finalize_SeveralRowsOneFails) {
 }
 
 TEST_F(CommandsTest, Finalize_SeveralRowsAllFailShowsCountAndLastFailure) {
-    system.Find(10)->canOpen = false;                 // fails at once, code 5
+    system.Find(10)->canOpen = false;  // fails at once, code 5
     system.Find(20)->canTerminate = false;
-    system.Find(20)->actionError = kWriteProtect;     // fails when ended
+    system.Find(20)->actionError = kWriteProtect;  // fails when ended
     rows.Select(10);
     rows.Select(20);
     rows.Select(30);
@@ -146,8 +141,7 @@ TEST_F(CommandsTest, Finalize_SeveralRowsAllFailShowsCountAndLastFailure) {
 
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Sind Sie sicher, dass sie diese 3 Prozesse beenden möchten?");
-    EXPECT_EQ(boxes.shown[1].text,
-              std::string("3 Prozesse konnten nicht beendet werden.\r\r") + kAccessDeniedText);
+    EXPECT_EQ(boxes.shown[1].text, std::string("3 Prozesse konnten nicht beendet werden.\r\r") + kAccessDeniedText);
     EXPECT_TRUE(system.terminatedPids.empty());
     EXPECT_TRUE(Alive(30));
 }
@@ -163,8 +157,7 @@ TEST_F(CommandsTest, Finalize_SeveralRowsShowsTheLastFailingCallsText) {
     boxes.answers = {BoxAnswer::Yes};
     controller.FinalizeProcessBtnClick();
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text,
-              "2 Prozesse konnten nicht beendet werden.\r\rDas Medium ist schreibgeschützt.");
+    EXPECT_EQ(boxes.shown[1].text, "2 Prozesse konnten nicht beendet werden.\r\rDas Medium ist schreibgeschützt.");
     EXPECT_EQ(system.terminatedPids, (std::vector<std::uint32_t>{30}));
 }
 

@@ -70,8 +70,7 @@ public:
         ++sortCalls;
         if (onSort) onSort();
         std::stable_sort(rows.begin(), rows.end(), [&compare](const Row& a, const Row& b) {
-            return compare(RowRef{*a.record, a.texts[kColumnName]},
-                           RowRef{*b.record, b.texts[kColumnName]}) < 0;
+            return compare(RowRef{*a.record, a.texts[kColumnName]}, RowRef{*b.record, b.texts[kColumnName]}) < 0;
         });
     }
     std::vector<int> SelectedRows() const override {

@@ -13,7 +13,9 @@
 
 namespace velmora {
 
-void PrintTo(const MenuKey& key, std::ostream* out) { *out << ShortcutText(key); }
+void PrintTo(const MenuKey& key, std::ostream* out) {
+    *out << ShortcutText(key);
+}
 
 namespace {
 
@@ -61,8 +63,8 @@ TEST(MainMenuStart, MenuBarAndFileMenuHoldTheirItemsInOrderWithTheirCaptions) {
 
 TEST(MainMenuStart, TaskItemsAreDisabledAndBothOptionsAndNormalSpeedAreChecked) {
     MainMenuModel menu;
-    for (int id : {kFileFinalizeTaskItem, kFileBringToFrontItem, kTaskTurnToItem, kTaskBringToFrontItem,
-                   kTaskFinalizeItem}) {
+    for (int id :
+         {kFileFinalizeTaskItem, kFileBringToFrontItem, kTaskTurnToItem, kTaskBringToFrontItem, kTaskFinalizeItem}) {
         EXPECT_FALSE(menu.Enabled(id)) << id;
     }
     for (int id : {kFileExecuteItem, kFileFinalizeProcessItem, kFilePriorityItem, kFileQuitItem, kViewUpdateItem,
@@ -157,7 +159,9 @@ TEST(MainMenuRadioMarks, ASpeedTagMovesTheMarkToItsItemOnly) {
     const struct {
         int tag;
         int item;
-    } speeds[] = {{1, kViewUpdateTimeHighItem}, {4, kViewUpdateTimeStoppedItem}, {3, kViewUpdateTimeLowItem},
+    } speeds[] = {{1, kViewUpdateTimeHighItem},
+                  {4, kViewUpdateTimeStoppedItem},
+                  {3, kViewUpdateTimeLowItem},
                   {2, kViewUpdateTimeNormalItem}};
     for (const auto& speed : speeds) {
         menu.CheckSpeed(speed.tag);

@@ -13,8 +13,8 @@ TProcess Record(std::uint32_t pid, std::int32_t threads = 1, std::int32_t basePr
     return record;
 }
 
-int Compare(const TProcess& a, const std::string& captionA, const TProcess& b,
-            const std::string& captionB, int column, bool ascending = true) {
+int Compare(const TProcess& a, const std::string& captionA, const TProcess& b, const std::string& captionB, int column,
+            bool ascending = true) {
     return CompareProcessRows(RowRef{a, captionA}, RowRef{b, captionB}, column, ascending);
 }
 

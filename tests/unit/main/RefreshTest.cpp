@@ -148,8 +148,7 @@ TEST_F(RefreshTest, Refresh_HeaderClickDuringRefreshIsSortedOnceAtTheEnd) {
     // Three clicks on "Name": ascending, descending, ascending.
     EXPECT_EQ(controller.SortColumn(), kColumnName);
     EXPECT_TRUE(controller.SortAscending());
-    EXPECT_EQ(rows.Captions(), (std::vector<std::string>{"a.exe", "p10.exe", "p20.exe", "p30.exe",
-                                                         "p50.exe"}));
+    EXPECT_EQ(rows.Captions(), (std::vector<std::string>{"a.exe", "p10.exe", "p20.exe", "p30.exe", "p50.exe"}));
 }
 
 TEST_F(RefreshTest, Refresh_HeaderClickDuringUnchangedRefreshStillSorts) {
@@ -172,7 +171,7 @@ TEST_F(RefreshTest, Refresh_CommandsCalledInsideRefreshKeepOneRowPerProcess) {
         const int snapshots = system.snapshotCalls;
         controller.UpdateProcessList();
         controller.SetPriorityItemClick(kHighPriorityClass);
-        controller.FinalizeProcessBtnClick();  // answered No
+        controller.FinalizeProcessBtnClick();        // answered No
         EXPECT_EQ(system.snapshotCalls, snapshots);  // no refresh of their own
         EXPECT_TRUE(controller.Refreshing());
     };

@@ -66,33 +66,38 @@ TEST_F(ExecuteModelTest, FailureShowsAnErrorCaptionedWithTheTextAndSelectsIt) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
     EXPECT_EQ(boxes.shown[0].caption, "gibtsnicht.exe");
-    EXPECT_EQ(boxes.shown[0].text, std::string(kPrefixBefore) + "gibtsnicht.exe" + kPrefixAfter +
-                                       "\r\rDie Datei wurde nicht gefunden.");
+    EXPECT_EQ(boxes.shown[0].text,
+              std::string(kPrefixBefore) + "gibtsnicht.exe" + kPrefixAfter + "\r\rDie Datei wurde nicht gefunden.");
     // The failed text stays in the history.
     EXPECT_EQ(model.History().Find("gibtsnicht.exe"), 0);
 }
 
 TEST_F(ExecuteModelTest, EveryListedCodeAppendsItsExplanation) {
     const std::pair<std::uintptr_t, const char*> kExplanations[] = {
-        {0, "Der Platz im Arbeitsspeicher reicht nicht aus, die auszuführende Datei ist beschädigt, "
-            "oder die Programmverschiebung war ungültig."},
+        {0,
+         "Der Platz im Arbeitsspeicher reicht nicht aus, die auszuführende Datei ist beschädigt, "
+         "oder die Programmverschiebung war ungültig."},
         {2, "Die Datei wurde nicht gefunden."},
         {3, "Der Dateipfad wurde nicht gefunden."},
-        {5, "Es wurde versucht, einen Task dynamisch zu verlinken, oder es gab einen Zugriffs- oder "
-            "Netzwerkschutz-Fehler."},
+        {5,
+         "Es wurde versucht, einen Task dynamisch zu verlinken, oder es gab einen Zugriffs- oder "
+         "Netzwerkschutz-Fehler."},
         {6, "Eine Bibilothek benötigt seperate Datensegmente jeden Task."},
         {8, "Der Speicher reicht nicht aus, um die Anwendung zu starten."},
         {10, "Falsche Windows-Version"},
-        {11, "Die auszuführende Datei ist ungültig. Entweder ist sie keine gültige Win32-Anwendung, "
-             "oder die Datei ist beschädigt."},
+        {11,
+         "Die auszuführende Datei ist ungültig. Entweder ist sie keine gültige Win32-Anwendung, "
+         "oder die Datei ist beschädigt."},
         {12, "Die Anwendung wurde für ein anderes Betriebssystem entwickelt."},
         {13, "Die Anwendung wurde für MS-DOS 4.0 entwickelt."},
         {14, "Unbekannter Dateityp"},
         {15, "Es wurde versucht, eine Real-Mode-Anwendung zu starten"},
-        {16, "Es wurde versucht, eine zweite Instanz einer Anwendung zu starten, die mehrere "
-             "Datensegmente beinhaltet, die nicht als \"nur lesbar\" markiertwurden."},
-        {19, "Es wurde versucht, eine gepackte Anwendung zu starten. Die Anwendung muss entpackt "
-             "werden, bevor sie geladen werden kann."},
+        {16,
+         "Es wurde versucht, eine zweite Instanz einer Anwendung zu starten, die mehrere "
+         "Datensegmente beinhaltet, die nicht als \"nur lesbar\" markiertwurden."},
+        {19,
+         "Es wurde versucht, eine gepackte Anwendung zu starten. Die Anwendung muss entpackt "
+         "werden, bevor sie geladen werden kann."},
         {20, "Einer der Dynamic-Link-Librarys, die für diese Anwendung benötigt werden, ist ungültig"},
         {21, "Die Anwendug benötigt eine Microsoft Windows 32Bit-Erweiterung."},
     };
@@ -101,8 +106,7 @@ TEST_F(ExecuteModelTest, EveryListedCodeAppendsItsExplanation) {
         boxes.shown.clear();
         model.bokClick(Typed("ärger.txt"), true);
         ASSERT_EQ(boxes.shown.size(), 1u) << code;
-        EXPECT_EQ(boxes.shown[0].text,
-                  std::string(kPrefixBefore) + "ärger.txt" + kPrefixAfter + "\r\r" + explanation)
+        EXPECT_EQ(boxes.shown[0].text, std::string(kPrefixBefore) + "ärger.txt" + kPrefixAfter + "\r\r" + explanation)
             << code;
     }
 }

@@ -30,7 +30,9 @@ public:
     // Mostly bytes that matter to the code under test: quotes, blanks,
     // controls, letters of both cases; otherwise any non-NUL byte.
     char Byte() {
-        static const char kInteresting[] = "\"\" \t\r\n\x01\x1f" "aAbBcCzZ\xc4\xe4\xdf\xd7\xf7\x8a\x9a\x9f\xff.\\-";
+        static const char kInteresting[] =
+            "\"\" \t\r\n\x01\x1f"
+            "aAbBcCzZ\xc4\xe4\xdf\xd7\xf7\x8a\x9a\x9f\xff.\\-";
         if (Below(4) != 0) return kInteresting[Below(sizeof kInteresting - 1)];
         return static_cast<char>(1 + Below(255));
     }

@@ -50,8 +50,9 @@ void ExpectFace(const char* face) {
     Realised r = Realise(face, -11);
     std::printf("\"%s\" realises as \"%s\"\n", face, r.face.c_str());
     if (r.face != face) {
-        problems.push_back("\"" + std::string(face) + "\" realises as \"" + r.face +
-                           "\": Wine's own fonts are missing from the prefix's windows\\Fonts folder (package fonts-wine)");
+        problems.push_back(
+            "\"" + std::string(face) + "\" realises as \"" + r.face +
+            "\": Wine's own fonts are missing from the prefix's windows\\Fonts folder (package fonts-wine)");
     }
 }
 
@@ -89,7 +90,8 @@ LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam) {
         if (std::string(name) == "#32770") {
             yesText = ButtonText(box, IDYES);
             noText = ButtonText(box, IDNO);
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
