@@ -139,32 +139,26 @@ void MainMenuModel::Changed(const MenuItem& item, MenuChange change) {
     if (OnChange) OnChange(item, change);
 }
 
+// Changes one field of an item and reports it, unless it holds that already.
+template <typename T>
+void MainMenuModel::Set(int id, T MenuItem::*field, const T& value, MenuChange change) {
+    MenuItem* item = FindMutable(id);
+    if (!item || item->*field == value) return;
+    item->*field = value;
+    Changed(*item, change);
+}
+
 void MainMenuModel::SetEnabled(int id, bool enabled) {
-    MenuItem* item = FindMutable(id);
-    if (!item || item->enabled == enabled) return;
-    item->enabled = enabled;
-    Changed(*item, MenuChange::State);
+    Set(id, &MenuItem::enabled, enabled, MenuChange::State);
 }
-
 void MainMenuModel::SetChecked(int id, bool checked) {
-    MenuItem* item = FindMutable(id);
-    if (!item || item->checked == checked) return;
-    item->checked = checked;
-    Changed(*item, MenuChange::State);
+    Set(id, &MenuItem::checked, checked, MenuChange::State);
 }
-
 void MainMenuModel::SetCaption(int id, const std::string& caption) {
-    MenuItem* item = FindMutable(id);
-    if (!item || item->caption == caption) return;
-    item->caption = caption;
-    Changed(*item, MenuChange::State);
+    Set(id, &MenuItem::caption, caption, MenuChange::State);
 }
-
 void MainMenuModel::SetVisible(int id, bool visible) {
-    MenuItem* item = FindMutable(id);
-    if (!item || item->visible == visible) return;
-    item->visible = visible;
-    Changed(*item, MenuChange::Visibility);
+    Set(id, &MenuItem::visible, visible, MenuChange::Visibility);
 }
 
 void MainMenuModel::ShowPageItems(bool processPage) {

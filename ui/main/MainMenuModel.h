@@ -153,6 +153,8 @@ public:
 private:
     MenuItem* FindMutable(int id);
     void Changed(const MenuItem& item, MenuChange change);
+    template <typename T>
+    void Set(int id, T MenuItem::*field, const T& value, MenuChange change);
 
     std::vector<MenuItem> items_;
 };
