@@ -235,6 +235,7 @@ TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProce
     EXPECT_EQ(answerer.boxes[0].caption, "Bestätigen");
     EXPECT_TRUE(answerer.boxes[0].hasYes);
     EXPECT_TRUE(answerer.boxes[0].hasNo);
+    EXPECT_EQ(answerer.boxes[0].defaultButton, IDYES);
     EXPECT_NE(answerer.boxes[0].text.find("velmora_test_child.exe"), std::string::npos);
     EXPECT_TRUE(child.Running());
 }

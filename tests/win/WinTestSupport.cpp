@@ -184,7 +184,8 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
         char className[32] = {};
         GetClassNameA(box, className, sizeof(className));
         if (std::string(className) == "#32770") {
-            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr, false};
+            Box seen{WindowText(box), "", GetDlgItem(box, IDYES) != nullptr, GetDlgItem(box, IDNO) != nullptr,
+                     false,           0};
             EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&seen.text));
             activeAnswerer->boxes.push_back(seen);
             if (activeAnswerer->button_ == kPressEnter) {
@@ -195,13 +196,23 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
             }
         }
     }
-    // The stacking a box had while it was open, read as it goes.
+    // The stacking and the default button a box had while it was open,
+    // read as it goes.
     if (code == HCBT_DESTROYWND && activeAnswerer && !activeAnswerer->boxes.empty()) {
         HWND box = reinterpret_cast<HWND>(wParam);
         char className[32] = {};
         GetClassNameA(box, className, sizeof(className));
         if (std::string(className) == "#32770") {
-            activeAnswerer->boxes.back().topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            Box& seen = activeAnswerer->boxes.back();
+            seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            // The default button: no press has moved it (answers are posted
+            // commands, which leave the focus alone).
+            for (int id : {IDYES, IDNO, IDOK, IDCANCEL}) {
+                HWND button = GetDlgItem(box, id);
+                if (button && (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+                    seen.defaultButton = id;
+                }
+            }
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -94,7 +94,8 @@ public:
         std::string text;
         bool hasYes;
         bool hasNo;
-        bool topmost;  // in the topmost band while it was open
+        bool topmost;       // in the topmost band while it was open
+        int defaultButton;  // the button drawn as default when it opened
     };
     std::vector<Box> boxes;
 
