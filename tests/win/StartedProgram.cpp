@@ -6,15 +6,6 @@ namespace velmora::wintest {
 
 namespace {
 
-// The executable's path as Windows sees it (Wine maps / to Z:).
-std::string ProgramPath() {
-    std::string path = "Z:" VELMORA_EXE;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
 struct Search {
     DWORD pid;
     const char* className;
@@ -37,6 +28,14 @@ BOOL CALLBACK Match(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+std::string ProgramPath() {
+    std::string path = "Z:" VELMORA_EXE;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
 
 StartedProgram::StartedProgram() {
     std::string commandLine = "\"" + ProgramPath() + "\"";

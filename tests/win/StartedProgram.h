@@ -45,5 +45,7 @@ private:
 };
 
 bool Topmost(HWND window);
+// The shipped executable's path as Windows sees it (Wine maps / to Z:).
+std::string ProgramPath();
 
 }  // namespace velmora::wintest

@@ -101,10 +101,7 @@ std::string VersionString(const std::vector<char>& block, const char* name) {
 // The version block users see in the file's properties, read from the
 // shipped executable.
 TEST(StartedProgramTest, TheExecutableCarriesItsVersionBlock) {
-    std::string path = "Z:" VELMORA_EXE;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
+    const std::string path = wintest::ProgramPath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     ASSERT_GT(size, 0u);
