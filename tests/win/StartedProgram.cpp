@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace velmora::wintest {
@@ -30,7 +31,8 @@ BOOL CALLBACK Match(HWND window, LPARAM param) {
 }  // namespace
 
 std::string ProgramPath() {
-    std::string path = "Z:" VELMORA_EXE;
+    const char* chosen = std::getenv("VELMORA_PROGRAM");
+    std::string path = std::string("Z:") + (chosen && *chosen ? chosen : VELMORA_EXE);
     for (char& c : path) {
         if (c == '/') c = '\\';
     }
@@ -47,8 +49,10 @@ StartedProgram::StartedProgram() {
     AdoptChild(info_.hProcess);
     CloseHandle(info_.hThread);
     info_.hThread = nullptr;
+    // Natively the window is there within a second; an emulated 32-bit
+    // program on a busy machine can take half a minute or more.
     WaitForInputIdle(info_.hProcess, 10000);
-    Eventually([this] { return (main_ = FindWindowOfClass("TForm1", true)) != nullptr; }, 15000);
+    Eventually([this] { return (main_ = FindWindowOfClass("TForm1", true)) != nullptr; }, 180000);
     if (!main_) throw std::runtime_error("Velmora's main window did not appear");
 }
 
@@ -69,6 +73,25 @@ HWND StartedProgram::VisibleWindow(const char* className) const {
 }
 HWND StartedProgram::AnyWindow(const char* className) const {
     return FindWindowOfClass(className, false);
+}
+
+namespace {
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+BOOL CALLBACK MatchId(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<ControlSearch*>(param);
+    if (GetDlgCtrlID(window) != search.id) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND StartedProgram::Control(int id) const {
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(main_, MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void StartedProgram::Choose(int itemId) const {

@@ -3,6 +3,9 @@
 #include "StartedProgram.h"
 
 #include "ui/main/MainMenu_win.h"
+#include "ui/main/Unit1_win.h"
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +50,44 @@ void OpenAndClose(const StartedProgram& program, int item, const char* className
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(StartedProgram::Eventually([&] { return !IsWindowVisible(dialog); }));
     ASSERT_TRUE(StartedProgram::Eventually([&] { return IsWindowEnabled(program.MainWindow()) != FALSE; }));
+}
+
+int RowCount(HWND list) {
+    return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+// The row count once it has held still for a second: the session's own
+// processes may still be coming or going when the program starts.
+int SettledRowCount(HWND list) {
+    int count = RowCount(list);
+    for (int tries = 0; tries < 60; ++tries) {
+        Sleep(1000);
+        const int now = RowCount(list);
+        if (now == count) break;
+        count = now;
+    }
+    return count;
+}
+
+TEST(StartedProgramTest, TheMainWindowAppearsWithItsCaptionAndListsTheRunningProcesses) {
+    StartedProgram program;
+    EXPECT_EQ(wintest::WindowText(program.MainWindow()), "Velmora");
+    EXPECT_TRUE(Topmost(program.MainWindow()));
+    HWND list = program.Control(TForm1::kProcessViewId);
+    ASSERT_TRUE(list);
+    // At least this process, the program itself and Wine's or Windows'
+    // own services.
+    ASSERT_TRUE(StartedProgram::Eventually([list] { return RowCount(list) >= 3; })) << RowCount(list);
+
+    // A process that starts gets a row; when it ends, the row goes.
+    const int before = SettledRowCount(list);
+    {
+        wintest::ChildProcess child;
+        EXPECT_TRUE(StartedProgram::Eventually([&] { return RowCount(list) == before + 1; }))
+            << "rows " << RowCount(list) << ", before the child " << before;
+    }
+    EXPECT_TRUE(StartedProgram::Eventually([&] { return RowCount(list) == before; }))
+        << "rows " << RowCount(list) << ", before the child " << before;
 }
 
 TEST(StartedProgramTest, AlwaysOnTopFollowsEveryClickWithAndWithoutDialogsInBetween) {
