@@ -125,6 +125,60 @@ TEST(StartedProgramTest, TheAboutDialogIsOnTopAtEveryShowing) {
     }
 }
 
+// Answers the confirmation that Del asks for the first row with No, so that
+// nothing is ended.
+void ConfirmAndDecline(const StartedProgram& program) {
+    HWND list = program.Control(TForm1::kProcessViewId);
+    ASSERT_TRUE(list);
+    PostMessageA(list, WM_KEYDOWN, VK_HOME, 0);
+    ASSERT_TRUE(StartedProgram::Eventually(
+        [list] { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; }));
+    program.Choose(kFileFinalizeProcessItem);
+    HWND box = nullptr;
+    ASSERT_TRUE(StartedProgram::Eventually([&] { return (box = program.VisibleWindow("#32770")) != nullptr; }));
+    EXPECT_EQ(wintest::WindowText(box), "Bestätigen");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    ASSERT_TRUE(StartedProgram::Eventually([&] { return !IsWindow(box); }));
+}
+
+// Shows a dialog through its menu item, reads its topmost state while it is
+// shown, and closes it again.
+bool TopmostWhenShown(const StartedProgram& program, int item, const char* className) {
+    program.Choose(item);
+    HWND dialog = nullptr;
+    EXPECT_TRUE(StartedProgram::Eventually([&] { return (dialog = program.VisibleWindow(className)) != nullptr; }))
+        << className;
+    if (!dialog) return false;
+    const bool topmost = Topmost(dialog);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(StartedProgram::Eventually([&] { return !IsWindowVisible(dialog); })) << className;
+    return topmost;
+}
+
+// Dialogs, a confirmation box and the always-on-top option in the order a
+// user meets them: whatever the program showed while it stayed on top, once
+// the option is off only the about dialog shows above other programs.
+TEST(StartedProgramTest, OnceTheMainWindowIsNotOnTopOnlyTheAboutDialogIs) {
+    StartedProgram program;
+    ASSERT_TRUE(Topmost(program.MainWindow()));
+    OpenAndClose(program, kFileExecuteItem, "TExecuteForm");
+    ConfirmAndDecline(program);
+    OpenAndClose(program, kHelpInfoItem, "TInfoForm");
+
+    program.Choose(kOptionsAlwaysOnTopItem);
+    ASSERT_TRUE(StartedProgram::Eventually([&] { return !Topmost(program.MainWindow()); }));
+    for (int showing = 0; showing < 2; ++showing) {
+        SCOPED_TRACE(showing);
+        EXPECT_FALSE(TopmostWhenShown(program, kFileExecuteItem, "TExecuteForm")) << "run dialog";
+        EXPECT_TRUE(TopmostWhenShown(program, kHelpInfoItem, "TInfoForm")) << "about dialog";
+        ConfirmAndDecline(program);  // a box in between changes nothing
+    }
+    EXPECT_FALSE(Topmost(program.MainWindow()));
+
+    program.Choose(kOptionsAlwaysOnTopItem);
+    EXPECT_TRUE(StartedProgram::Eventually([&] { return Topmost(program.MainWindow()); }));
+}
+
 }  // namespace
 }  // namespace velmora
 

@@ -1,8 +1,11 @@
 #include "ui/app/Application_win.h"
 
+#include "ui/app/Topmost_win.h"
+
 #include <shellapi.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace velmora {
 
@@ -23,7 +26,7 @@ bool IsOwnTopLevel(HWND window) {
 bool AnyOwnWindowTopmost() {
     bool found = false;
     ForEachThreadWindow([&](HWND window) {
-        found = IsOwnTopLevel(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        found = IsOwnTopLevel(window) && IsTopmost(window);
         return !found;
     });
     return found;
@@ -33,21 +36,32 @@ bool AnyOwnWindowTopmost() {
 // application window would open beneath it, unseen but holding the
 // keyboard. Lifting the (invisible) owner into the topmost band for the
 // box's lifetime takes the box along, since owned windows stay above their
-// owner.
+// owner. The system lifts the owner's other windows too (the hidden
+// dialogs) and leaves them there when the owner is lowered: those that were
+// not topmost before are put back.
 class OwnerOnTopWhileNeeded {
 public:
     explicit OwnerOnTopWhileNeeded(HWND owner) : owner_(AnyOwnWindowTopmost() ? owner : nullptr) {
-        if (owner_) SetWindowPos(owner_, HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+        if (!owner_) return;
+        ForEachThreadWindow([this](HWND window) {
+            if (window != owner_ && !IsTopmost(window)) lowered_.push_back(window);
+            return true;
+        });
+        SetTopmost(owner_, true);
     }
     ~OwnerOnTopWhileNeeded() {
-        if (owner_) SetWindowPos(owner_, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
+        if (!owner_) return;
+        SetTopmost(owner_, false);
+        for (HWND window : lowered_) {
+            if (IsWindow(window) && IsTopmost(window)) SetTopmost(window, false);
+        }
     }
     OwnerOnTopWhileNeeded(const OwnerOnTopWhileNeeded&) = delete;
     OwnerOnTopWhileNeeded& operator=(const OwnerOnTopWhileNeeded&) = delete;
 
 private:
-    static constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     HWND owner_;
+    std::vector<HWND> lowered_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "base/ScopeExit.h"
 #include "ui/app/Application_win.h"
+#include "ui/app/Topmost_win.h"
 
 namespace velmora {
 
@@ -60,9 +61,11 @@ void TModalForm::ShowModal() {
     SetOwner(Handle(), ModalOwner());
     disabled_ = std::make_unique<TaskWindowsDisabled>(Handle());
     // A form that stays on top does so whatever became of its owner's
-    // topmost state since the last showing (the system moves owned windows
-    // along with their owner).
-    if (topmost_) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // topmost state since the last showing. Any other form shares its
+    // owner's band: the system lifts it into the topmost band when it shows
+    // above a topmost owner, or along with a lifted owner, and nothing takes
+    // it out again when the owner leaves the band.
+    SetTopmost(Handle(), topmost_ || IsTopmost(ModalOwner()));
     // Every showing starts centred, wherever the user left it last time.
     CenterOnPrimaryMonitor();
     ShowWindow(Handle(), SW_SHOWNORMAL);
