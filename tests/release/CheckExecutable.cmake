@@ -9,7 +9,9 @@
 #     (DYNAMIC_BASE, NX_COMPAT; HIGH_ENTROPY_VA too in the 64-bit build)
 #   - the imports: only Windows' own DLLs (the MinGW runtime is linked in),
 #     and no SetDefaultDllDirectories, which a Windows 7 without KB2533623
-#     lacks: imported, it would keep the program from starting there
+#     lacks: imported, it would keep the program from starting there; the
+#     program looks it up by name instead (its library search is cut down
+#     at start), with SetDllDirectoryA as the fallback
 #   - no folder of the build machine in the file's text
 cmake_minimum_required(VERSION 3.25)
 foreach(var EXE BITS OBJDUMP SOURCE_DIR BINARY_DIR)
@@ -117,6 +119,12 @@ foreach(line IN LISTS imports)
 endforeach()
 if(dump MATCHES "[ \t]SetDefaultDllDirectories\n")
     fail("imports SetDefaultDllDirectories, which Windows 7 without KB2533623 lacks: look it up at run time")
+endif()
+# The program restricts its library search at start: it looks the function
+# up by name, and imports the fallback for Windows without it.
+file(STRINGS "${EXE}" lookup REGEX "^SetDefaultDllDirectories$")
+if(NOT lookup OR NOT dump MATCHES "[ \t]SetDllDirectoryA\n")
+    fail("does not restrict its library search at start (no lookup of SetDefaultDllDirectories, no SetDllDirectoryA)")
 endif()
 
 # Text the file carries that names a folder of the build machine (the
