@@ -11,6 +11,15 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/gene
 if(WIN32)
     target_compile_definitions(velmora_options INTERFACE
         WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # The Windows builds are what ships, and the same commit must give the
+    # same bytes wherever and whenever it is built: no folder of the build
+    # machine in file names the compiler writes (__FILE__, debug info; the
+    # build folder maps last so that it wins where it lies inside the
+    # sources), and no link time in the PE header (ld writes 0 instead).
+    target_compile_options(velmora_options INTERFACE
+        -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+        -ffile-prefix-map=${PROJECT_BINARY_DIR}=./build)
+    target_link_options(velmora_options INTERFACE -Wl,--no-insert-timestamp)
 endif()
 if(VELMORA_SANITIZE)
     target_compile_options(velmora_options INTERFACE
@@ -27,6 +36,8 @@ endif()
 # them without sanitizers.
 function(velmora_library name)
     cmake_parse_arguments(A "" "" "DEPENDS;WIN_DEPENDS;WIN_LIBS" ${ARGN})
+    # GLOB sorts its result, so the link order does not depend on the order
+    # in which the file system lists the folder.
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     set(core ${sources})
     list(FILTER core EXCLUDE REGEX "_win\\.cpp$")

@@ -3,6 +3,8 @@
 // direct call.
 #include "process/WindowsSystem.h"
 
+#include "base/ProcAddress_win.h"
+
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -29,13 +31,6 @@ SysHandle FromHandle(HANDLE handle) {
     return reinterpret_cast<SysHandle>(handle);
 }
 
-// GetProcAddress hands out a generic function pointer; going through
-// void(*)() tells the compiler the cast to the real type is intended.
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 class ToolHelp {
 public:
     // Until kernel32 is found every call tries again; once found, the three
@@ -44,9 +39,9 @@ public:
         if (found_) return;
         HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
         if (!kernel32) return;
-        create_ = Lookup<CreateSnapshotFn>(kernel32, "CreateToolhelp32Snapshot");
-        first_ = Lookup<EnumerateFn>(kernel32, "Process32First");
-        next_ = Lookup<EnumerateFn>(kernel32, "Process32Next");
+        create_ = LookupProc<CreateSnapshotFn>(kernel32, "CreateToolhelp32Snapshot");
+        first_ = LookupProc<EnumerateFn>(kernel32, "Process32First");
+        next_ = LookupProc<EnumerateFn>(kernel32, "Process32Next");
         found_ = true;
     }
 

@@ -216,11 +216,7 @@ std::set<DWORD> OwnChildren(const char* name) {
 TEST_F(RunDialogTest, RealShellStartsTheChildProgramWithItsParameter) {
     Application().SetShell(nullptr);
     SendMessageA(main->Handle(), WM_COMMAND, kOptionsMinimizeAfterExecutingItem, 0);
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string child(path);
-    child.resize(child.find_last_of("\\/") + 1);
-    child += VELMORA_TEST_CHILD;
+    const std::string child = wintest::SuiteFolder() + VELMORA_TEST_CHILD;
 
     const std::set<DWORD> before = OwnChildren(VELMORA_TEST_CHILD);
     EXPECT_TRUE(ShowWith({

@@ -26,12 +26,16 @@ HANDLE ChildJob() {
 }
 }  // namespace
 
-ChildProcess::ChildProcess(int seconds) {
-    char path[MAX_PATH];
+std::string SuiteFolder() {
+    char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string dir(path);
     dir.resize(dir.find_last_of("\\/") + 1);
-    std::string commandLine = "\"" + dir + VELMORA_TEST_CHILD + "\" " + std::to_string(seconds);
+    return dir;
+}
+
+ChildProcess::ChildProcess(int seconds) {
+    std::string commandLine = "\"" + SuiteFolder() + VELMORA_TEST_CHILD + "\" " + std::to_string(seconds);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     // Wine may refuse a start for a moment while many processes come up at

@@ -29,6 +29,10 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// The folder of the running test executable, with a trailing backslash: the
+// programs and libraries the tests use are built beside it.
+std::string SuiteFolder();
+
 // Puts a process the test started into the job that ends every child of the
 // test with it.
 void AdoptChild(HANDLE process);

@@ -1,8 +1,9 @@
-// The program's entry: the application object, the main window and the two
-// dialogs, in that order, then the message loop.
+// The program's entry: the process's hardening, the application object, the
+// main window and the two dialogs, in that order, then the message loop.
 #include "process/WindowsSystem.h"
 #include "ui/about/Info_win.h"
 #include "ui/app/Application_win.h"
+#include "ui/app/ProcessHardening_win.h"
 #include "ui/main/Unit1_win.h"
 #include "ui/run/Execute_win.h"
 
@@ -10,6 +11,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace velmora;
+    HardenProcess();
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     try {
