@@ -54,17 +54,31 @@ private:
 TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
     : system_(system), rows_(rows), boxes_(boxes) {}
 
+bool TProcessListController::FormCloseQuery() {
+    if (refreshing_) closePending_ = true;
+    return !refreshing_;
+}
+
+// The one place a deferred close is handed on: the window closes once the
+// rows are no longer in use, instead of asking again and again meanwhile.
+void TProcessListController::EndBusy() {
+    refreshing_ = false;
+    if (!closePending_) return;
+    closePending_ = false;
+    if (OnDeferredClose) OnDeferredClose();
+}
+
 // Reconciles the rows with one snapshot: texts that differ are rewritten,
 // new processes appended, rows of vanished processes removed. Rows are found
 // through an identifier index, so the cost is linear in rows plus records,
 // and no window messages are processed, so only our own calls change the
 // rows meanwhile. A header click during the refresh only records its sort,
 // done here at the end. An exception leaves the rows as far as they got,
-// clears Refreshing and skips the sort (a deferred one stays pending).
+// ends the busy state and skips the sort (a deferred one stays pending).
 void TProcessListController::UpdateProcessList() {
     if (refreshing_) return;
     const TProcessList list(system_);
-    FlagScope busy(refreshing_);
+    const auto busy = Busy();
     UpdateBracket update(rows_);
     bool changed = false;
     bool textChanged = false;

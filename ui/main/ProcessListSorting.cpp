@@ -25,7 +25,7 @@ bool TProcessListController::ProcessViewColumnClick(const std::string& columnCap
         return false;
     }
     {
-        FlagScope busy(refreshing_);
+        const auto busy = Busy();
         SortRows();
     }
     return !rows_.SelectedRows().empty();
@@ -33,10 +33,8 @@ bool TProcessListController::ProcessViewColumnClick(const std::string& columnCap
 
 void TProcessListController::SortRows() {
     const auto compare = [this](const RowRef& a, const RowRef& b) { return ProcessViewCompare(a, b); };
-    do {
-        sortPending_ = false;
-        rows_.Sort(compare);
-    } while (sortPending_);
+    sortPending_ = false;
+    rows_.Sort(compare);
 }
 
 }  // namespace velmora

@@ -95,6 +95,8 @@ TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application(
     // The rows take their texts through callbacks, so the list view reports
     // no text change of its own; the refresh does.
     controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
+    // A close that arrived during a refresh, once the refresh has ended.
+    controller_.OnDeferredClose = [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); };
 }
 
 TForm1::~TForm1() {

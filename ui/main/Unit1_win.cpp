@@ -249,12 +249,9 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE:
-            // Asked again until the running refresh has ended.
-            if (!controller_.FormCloseQuery()) {
-                PostMessageA(Handle(), WM_CLOSE, 0, 0);
-                return 0;
-            }
-            DestroyWindow(Handle());
+            // During a refresh the controller remembers the request and
+            // posts it again once, when the refresh has ended.
+            if (controller_.FormCloseQuery()) DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kUpdateTimeId);
