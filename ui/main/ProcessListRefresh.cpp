@@ -10,12 +10,7 @@ namespace velmora {
 
 namespace {
 
-RowTexts TextsOf(const TProcess& record) {
-    return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads), record.Priority};
-}
-
-// A number's decimal text on the stack: comparing a row's texts with its
-// record costs no string at all when nothing changed.
+// A number's decimal text on the stack.
 class Decimal {
 public:
     template <typename T>
@@ -27,26 +22,32 @@ private:
     char* end_;
 };
 
-// Opens the view's update bracket at the first change only, so a refresh
-// that changes nothing never makes the view repaint.
-class UpdateBracket {
+// The texts a record shows in the four columns, the one place they are
+// made. The numbers stay on the stack, so comparing a row's texts with its
+// record costs no string at all when nothing changed.
+class RecordTexts {
 public:
-    explicit UpdateBracket(IProcessRows& rows) : rows_(rows) {}
-    ~UpdateBracket() {
-        if (open_) rows_.EndUpdate();
-    }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
+    explicit RecordTexts(const TProcess& record) : record_(record), pid_(record.ProcessID), threads_(record.Threads) {}
 
-    void Open() {
-        if (open_) return;
-        rows_.BeginUpdate();
-        open_ = true;
+    std::string_view operator[](int column) const {
+        switch (column) {
+            case kColumnName: return record_.Name;
+            case kColumnPid: return pid_.View();
+            case kColumnThreads: return threads_.View();
+            default: return record_.Priority;
+        }
+    }
+    RowTexts Strings() const {
+        RowTexts texts;
+        for (int column = 0; column < kColumnCount; ++column)
+            texts[static_cast<std::size_t>(column)] = std::string((*this)[column]);
+        return texts;
     }
 
 private:
-    IProcessRows& rows_;
-    bool open_ = false;
+    const TProcess& record_;
+    Decimal pid_;
+    Decimal threads_;
 };
 
 }  // namespace
@@ -79,7 +80,16 @@ void TProcessListController::UpdateProcessList() {
     if (refreshing_) return;
     const TProcessList list(system_);
     const auto busy = Busy();
-    UpdateBracket update(rows_);
+    // The view's update bracket opens at the first change only, so a refresh
+    // that changes nothing never makes the view repaint.
+    bool updating = false;
+    const ScopeExit endUpdate([&] {
+        if (updating) rows_.EndUpdate();
+    });
+    const auto beginUpdate = [&] {
+        if (!updating) rows_.BeginUpdate();
+        updating = true;
+    };
     bool changed = false;
     bool textChanged = false;
 
@@ -92,11 +102,12 @@ void TProcessListController::UpdateProcessList() {
 
     for (int i = 0; i < list.Count(); ++i) {
         const TProcess& record = list.Items(i);
+        const RecordTexts texts(record);
         const int found = rowOf.RowOf(record.ProcessID);
         if (found < 0) {
-            update.Open();
+            beginUpdate();
             const int row = static_cast<int>(keep.size());
-            rows_.Append(TextsOf(record), TProcess::CreateCopy(record));
+            rows_.Append(texts.Strings(), TProcess::CreateCopy(record));
             rowOf.Add(record.ProcessID, row);
             keep.push_back(true);
             changed = true;
@@ -104,12 +115,9 @@ void TProcessListController::UpdateProcessList() {
         }
         const int row = found;
         keep[static_cast<std::size_t>(row)] = true;
-        const Decimal pid(record.ProcessID);
-        const Decimal threads(record.Threads);
-        const std::string_view texts[kColumnCount] = {record.Name, pid.View(), threads.View(), record.Priority};
         for (int column = 0; column < kColumnCount; ++column) {
             if (rows_.Text(row, column) == texts[column]) continue;
-            update.Open();
+            beginUpdate();
             rows_.SetText(row, column, std::string(texts[column]));
             changed = textChanged = true;
         }
@@ -118,13 +126,13 @@ void TProcessListController::UpdateProcessList() {
     // From the back, so the indices still to visit stay valid.
     for (int row = static_cast<int>(keep.size()) - 1; row >= 0; --row) {
         if (keep[static_cast<std::size_t>(row)]) continue;
-        update.Open();
+        beginUpdate();
         rows_.Remove(row);
         changed = true;
     }
 
     if (changed || sortPending_) {
-        update.Open();
+        beginUpdate();
         SortRows();
     }
     if (textChanged && OnRowTextChanged) OnRowTextChanged();

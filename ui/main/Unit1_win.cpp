@@ -2,6 +2,7 @@
 // process commands, options, and the routing of messages to them.
 #include "ui/main/Unit1_win.h"
 
+#include "base/ScopeExit.h"
 #include "ui/app/Application_win.h"
 #include "ui/main/UpdateSpeed.h"
 
@@ -45,13 +46,10 @@ void TForm1::UpdateTimeTimer() {
     // time the refresh took; enabled again on every way out.
     timerEnabled_ = false;
     ArmTimer();
-    struct Rearm {
-        TForm1& form;
-        ~Rearm() {
-            form.timerEnabled_ = true;
-            form.ArmTimer();
-        }
-    } rearm{*this};
+    const ScopeExit rearm([this] {
+        timerEnabled_ = true;
+        ArmTimer();
+    });
     if (ProcessPageVisible()) UpdateProcessList();
 }
 
@@ -235,13 +233,13 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATE:
             // The focus goes back to the control that had it, as in a dialog.
-            if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) focusedControl_ = GetFocus();
+            if (LOWORD(wParam) == WA_INACTIVE) focus_.Deactivated(Handle());
             return Default(message, wParam, lParam);
-        case WM_SETFOCUS:
-            SetFocus(IsWindow(focusedControl_) && IsWindowVisible(focusedControl_)
-                         ? focusedControl_
-                         : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
+        case WM_SETFOCUS: {
+            HWND control = focus_.Control();
+            SetFocus(control ? control : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
             return 0;
+        }
         case WM_SIZE: LayoutPages(); return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -110,7 +110,7 @@ private:
     HWND processesTab_ = nullptr;
     AnchorLayout anchors_;
     int activePage_ = 1;
-    HWND focusedControl_ = nullptr;  // while the window is inactive
+    FocusMemory focus_;
 
     bool timerEnabled_ = true;
     int updatePeriod_ = 1000;

@@ -47,8 +47,7 @@ const ControlSpec kControls[] = {
 
 // A label sized to its text in the window font, as an autosized label is.
 void AutoSize(HWND label, HFONT font) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
+    const std::string text = WindowText(label);
     SIZE size{};
     TEXTMETRICA metrics{};
     {
@@ -58,12 +57,6 @@ void AutoSize(HWND label, HFONT font) {
         GetTextMetricsA(dc.Get(), &metrics);
     }
     SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 int CurrentEntry(HWND combo) {
@@ -145,7 +138,7 @@ void TExecuteForm::bbrClick() {
 }
 
 void TExecuteForm::edtChange() {
-    EnableWindow(Item(kBokId), OkEnabled(TextOf(edt_)));
+    EnableWindow(Item(kBokId), OkEnabled(WindowText(edt_)));
 }
 
 void TExecuteForm::edtExit() {
@@ -188,7 +181,7 @@ void TExecuteForm::imgDraw(const DRAWITEMSTRUCT& item) {
 
 EditState TExecuteForm::ReadBox() const {
     EditState box;
-    box.text = TextOf(edt_);
+    box.text = WindowText(edt_);
     DWORD start = 0, end = 0;
     SendMessageA(edt_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     box.selStart = static_cast<int>(start);
@@ -200,7 +193,7 @@ EditState TExecuteForm::ReadBox() const {
 // In the order HistoryBox.h asks for: the entry, the text, the selection.
 void TExecuteForm::WriteBox(const EditState& box) {
     if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(edt_, CB_SETCURSEL, box.currentIndex, 0);
-    if (TextOf(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
+    if (WindowText(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
     // A combo box may look its entry up afresh by prefix when its edit text
     // changes; the model's entry stands, set on the list alone.
     if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(list_, LB_SETCURSEL, box.currentIndex, 0);
@@ -242,10 +235,9 @@ LRESULT TExecuteForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Back to the control that had the focus, as a dialog does; the
             // default would leave it on the frame after a message box.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
-            } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
-                SetFocus(lastFocus_);
+                focus_.Deactivated(Handle());
+            } else if (HWND control = focus_.Control(); !HIWORD(wParam) && control) {
+                SetFocus(control);
                 return 0;
             }
             break;

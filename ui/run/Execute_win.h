@@ -72,7 +72,7 @@ private:
     HWND edt_ = nullptr;
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
-    HWND lastFocus_ = nullptr;
+    FocusMemory focus_;
 };
 
 }  // namespace velmora
