@@ -31,7 +31,7 @@ inline std::vector<HWND> VisibleDialogBoxes() {
 // A closer's action for a modal form: closes it while it is shown.
 inline std::function<void()> CloseWhenShown(TModalForm& form) {
     return [&form] {
-        if (form.Showing()) form.Close();
+        if (IsWindowVisible(form.Handle())) form.Close();
     };
 }
 
@@ -88,7 +88,7 @@ private:
         }
         // Done, or out of time: nothing a failing step opened stays open.
         for (HWND box : VisibleDialogBoxes()) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-        if (form_.Showing()) form_.Close();
+        if (IsWindowVisible(form_.Handle())) form_.Close();
     }
 
     inline static ModalScript* current_ = nullptr;

@@ -202,10 +202,18 @@ std::uintptr_t TApplication::ShellOpen::Open(const std::string& file, const std:
     return reinterpret_cast<std::uintptr_t>(result);
 }
 
+namespace {
+
+// The state of one ForEachThreadWindow, handed to the system's callback.
+struct ThreadWindowVisit {
+    const std::function<bool(HWND)>& visitor;
+    std::exception_ptr error;
+};
+
 // The system calls this for each window; it must not let an exception
 // through its own frames, so the visitor's exception ends the enumeration
 // and waits in the visit for ForEachThreadWindow to rethrow it.
-BOOL CALLBACK ThreadWindowVisit::Callback(HWND window, LPARAM param) {
+BOOL CALLBACK VisitThreadWindow(HWND window, LPARAM param) {
     auto& visit = *reinterpret_cast<ThreadWindowVisit*>(param);
     try {
         return visit.visitor(window) ? TRUE : FALSE;
@@ -215,9 +223,11 @@ BOOL CALLBACK ThreadWindowVisit::Callback(HWND window, LPARAM param) {
     }
 }
 
+}  // namespace
+
 void ForEachThreadWindow(const std::function<bool(HWND)>& visitor) {
     ThreadWindowVisit visit{visitor, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), ThreadWindowVisit::Callback, reinterpret_cast<LPARAM>(&visit));
+    EnumThreadWindows(GetCurrentThreadId(), VisitThreadWindow, reinterpret_cast<LPARAM>(&visit));
     if (visit.error) std::rethrow_exception(visit.error);
 }
 

@@ -111,13 +111,6 @@ auto Guarded(F&& handler) noexcept -> decltype(handler()) {
 // rethrown here, never through the system's frames.
 void ForEachThreadWindow(const std::function<bool(HWND)>& visitor);
 
-// The state of one ForEachThreadWindow, handed to the system's callback.
-struct ThreadWindowVisit {
-    const std::function<bool(HWND)>& visitor;
-    std::exception_ptr error;
-    static BOOL CALLBACK Callback(HWND window, LPARAM visit);
-};
-
 // Disables the application's enabled top-level windows for the lifetime of
 // the object (a modal box or dialog is showing) and enables them again.
 class TaskWindowsDisabled {

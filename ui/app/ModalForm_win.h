@@ -19,7 +19,6 @@ public:
     void ShowModal();
     // Closes the form: FormClose runs, the window hides, ShowModal returns.
     void Close();
-    bool Showing() const { return showing_; }
 
     int Dpi() const { return dpi_; }
     HFONT Font() const { return font_.Get(); }

@@ -116,10 +116,6 @@ bool MainMenuModel::Checked(int id) const {
     const MenuItem* item = Find(id);
     return item && item->checked;
 }
-bool MainMenuModel::Visible(int id) const {
-    const MenuItem* item = Find(id);
-    return item && item->visible;
-}
 std::string MainMenuModel::Caption(int id) const {
     return Find(id) ? Find(id)->caption : std::string();
 }

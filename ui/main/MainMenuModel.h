@@ -118,7 +118,6 @@ public:
 
     bool Enabled(int id) const;
     bool Checked(int id) const;
-    bool Visible(int id) const;
     std::string Caption(int id) const;
     int Tag(int id) const;
     // The item and every menu above it are visible: it is in its menu bar

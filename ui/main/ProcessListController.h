@@ -39,7 +39,6 @@ public:
 
     // Refresh (ProcessListRefresh.cpp)
     void UpdateProcessList();
-    bool Refreshing() const { return refreshing_; }
     // Whether the window may close now. Not while a refresh or a sort runs:
     // the rows must not go under it. The request is then remembered, and
     // OnDeferredClose runs once when the refresh or sort has ended, however
@@ -54,8 +53,6 @@ public:
 
     // Ordering (ProcessListSorting.cpp)
     void ResetSort();
-    int SortColumn() const { return sortColumn_; }
-    bool SortAscending() const { return sortAscending_; }
     int ProcessViewCompare(const RowRef& a, const RowRef& b) const;
     // True when the rows were sorted now and a row is selected: the window
     // then scrolls the first selected row near the top.

@@ -167,8 +167,6 @@ void TForm1::OnShortcut(int command) {
     if (!key) return;
     ShortcutResolution resolution = menu_.Model().Resolve(*key);
     if (IsIconic(Handle()) && menu_.Model().Shown(resolution.item)) resolution.acts = false;
-    lastShortcut_ = resolution;
-    ++shortcutCount_;
     if (resolution.acts) OnCommand(resolution.item);
 }
 

@@ -56,12 +56,7 @@ public:
     bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
     bool ProcessPageVisible() const { return activePage_ == 1; }
     int UpdatePeriod() const { return updatePeriod_; }
-    TMainMenu& Menu() { return menu_; }
     MainMenuModel& MenuModel() { return menu_.Model(); }
-    // The last shortcut key the window received and what became of it, and
-    // how many it received.
-    const ShortcutResolution& LastShortcut() const { return lastShortcut_; }
-    int ShortcutCount() const { return shortcutCount_; }
     ProcessView& Rows() { return processView_; }
     HWND Control(int id) const {
         return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id);
@@ -97,8 +92,6 @@ private:
     ProcessView processView_;
     TProcessListController controller_;
     TMainMenu menu_;
-    ShortcutResolution lastShortcut_;
-    int shortcutCount_ = 0;
 
     int dpi_ = 96;
     FontHandle font_;

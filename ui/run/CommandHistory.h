@@ -21,7 +21,6 @@ public:
     int Count() const { return static_cast<int>(entries_.size()); }
     // index must lie in [0, Count()).
     const std::string& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
-    const std::vector<std::string>& Entries() const { return entries_; }
 
     // The first entry equal to text apart from letter case, or -1.
     int Find(const std::string& text) const;
