@@ -5,7 +5,7 @@
 #include "RunDialogFixture.h"
 #include "WinTestSupport.h"
 
-#include "ui/app/Handles_win.h"
+#include "base/Handles_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -5,10 +5,10 @@
 #include "ModalScript.h"
 #include "WinTestSupport.h"
 
+#include "base/Handles_win.h"
 #include "process/WindowsSystem.h"
 #include "ui/about/Info_win.h"
 #include "ui/app/Application_win.h"
-#include "ui/app/Handles_win.h"
 #include "ui/main/Unit1_win.h"
 #include "ui/run/Execute_win.h"
 

@@ -3,8 +3,8 @@
 // window, runs the message loop and catches what escapes event handlers.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "ui/app/Dialogs.h"
-#include "ui/app/Handles_win.h"
 
 #include <windows.h>
 

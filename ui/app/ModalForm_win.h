@@ -4,8 +4,8 @@
 // run; ShowModal shows it, Close hides it and ends the modal loop.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "ui/app/Application_win.h"
-#include "ui/app/Handles_win.h"
 #include "ui/app/Layout_win.h"
 #include "ui/app/Window_win.h"
 

@@ -4,7 +4,7 @@
 // it had; the model keeps its state meanwhile.
 #pragma once
 
-#include "ui/app/Handles_win.h"
+#include "base/Handles_win.h"
 #include "ui/main/MainMenuModel.h"
 
 #include <windows.h>

@@ -2,8 +2,8 @@
 // refresh timer, and the wiring of controls to the process list's logic.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "process/SystemExt.h"
-#include "ui/app/Handles_win.h"
 #include "ui/app/Layout_win.h"
 #include "ui/app/Window_win.h"
 #include "ui/main/MainMenu_win.h"
