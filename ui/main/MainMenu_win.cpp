@@ -10,28 +10,30 @@ TMainMenu::TMainMenu() {
     model_.OnChange = [this](const MenuItem& item, MenuChange change) { OnChange(item, change); };
 }
 
-// The menu bar goes with its window, and a menu that is part of another
-// goes with that one. What nothing else destroys is held here: the context
-// menus, and a submenu while it is hidden (taken out of its menu).
-void TMainMenu::UpdateOwnership() {
-    for (Handle& popup : popups_) {
-        const MenuItem* item = model_.Find(popup.id);
-        const bool root = item->parent == kNoItem && item->id != kMenuBar;
-        const bool detached = item->parent != kNoItem && !item->visible;
-        if ((root || detached) && !popup.owned) popup.owned.Reset(popup.menu);
-        if (!(root || detached) && popup.owned) popup.owned.Release();
+// Who destroys a menu, in one place: each menu made in Build has one owner
+// in popups_, and only that owner destroys it. The system would destroy a
+// menu with the window it belongs to, and a submenu with the menu it is
+// part of; so the window hands its bar back (Detach), and here every
+// submenu is taken out of its parent before the owners destroy them.
+TMainMenu::~TMainMenu() {
+    for (const Handle& popup : popups_) {
+        HMENU menu = popup.menu.Get();
+        for (int count = GetMenuItemCount(menu); count > 0; --count) RemoveMenu(menu, count - 1, MF_BYPOSITION);
     }
+}
+
+void TMainMenu::Detach(HWND window) const {
+    if (window && GetMenu(window) == Bar()) SetMenu(window, nullptr);
 }
 
 void TMainMenu::Build() {
     for (const MenuItem& item : model_.Items()) {
         if (!item.popup) continue;
-        HMENU menu = item.id == kMenuBar ? CreateMenu() : CreatePopupMenu();
+        MenuHandle menu(item.id == kMenuBar ? CreateMenu() : CreatePopupMenu());
         if (!menu) throw std::runtime_error("Das Menü konnte nicht erstellt werden.");
-        popups_.push_back({item.id, menu, MenuHandle()});
+        popups_.push_back({item.id, std::move(menu)});
     }
     for (const Handle& popup : popups_) Fill(popup.id);
-    UpdateOwnership();
     SetMenuDefaultItem(TaskMenu(), kTaskTurnToItem, FALSE);
 
     shortcuts_ = model_.Shortcuts();
@@ -52,7 +54,7 @@ std::optional<MenuKey> TMainMenu::ShortcutKey(int command) const {
 
 HMENU TMainMenu::Popup(int id) const {
     for (const Handle& popup : popups_) {
-        if (popup.id == id) return popup.menu;
+        if (popup.id == id) return popup.menu.Get();
     }
     return nullptr;
 }
@@ -116,7 +118,6 @@ void TMainMenu::OnChange(const MenuItem& item, MenuChange change) {
     if (popups_.empty()) return;
     if (change == MenuChange::Visibility) {
         Fill(item.parent);
-        UpdateOwnership();
     } else {
         Apply(item);
     }

@@ -100,8 +100,8 @@ TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application(
 }
 
 TForm1::~TForm1() {
-    // Destroy the window while this object is whole: the list view releases
-    // its rows' records through notifications that reach OnMessage.
+    // Destroy the window while this object is whole: its last messages
+    // still reach the handlers, which use the members.
     if (Handle()) DestroyWindow(Handle());
 }
 

@@ -179,8 +179,6 @@ LRESULT TForm1::OnNotify(NMHDR& header) {
     } else if (header.hwndFrom == processes) {
         switch (header.code) {
             case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
-            case LVN_DELETEITEM: processView_.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam); break;
-            case LVN_DELETEALLITEMS: processView_.AllItemsDeleted(); return TRUE;  // no LVN_DELETEITEM each
             case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
             case LVN_ITEMCHANGED: ProcessViewChange(); break;
             default: break;
@@ -251,6 +249,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kUpdateTimeId);
+            menu_.Detach(Handle());
             if (Application().MainWindow() == Handle()) {
                 Application().SetMainWindow(nullptr, nullptr);
                 if (QuitOnDestroy) PostQuitMessage(0);
