@@ -194,6 +194,17 @@ ShortcutResolution MainMenuModel::Resolve(const MenuKey& key) const {
     return {};
 }
 
+ShortcutResolution MainMenuModel::ResolveShortcut(const MenuKey& key, bool windowMinimized) const {
+    ShortcutResolution resolution = Resolve(key);
+    if (windowMinimized && Shown(resolution.item)) resolution.acts = false;
+    return resolution;
+}
+
+// The task context menu opens on "Wechseln zu", as a double click would.
+int MainMenuModel::DefaultItem(int popup) {
+    return popup == kTaskMenu ? kTaskTurnToItem : kNoItem;
+}
+
 std::vector<MenuKey> MainMenuModel::Shortcuts() const {
     std::vector<MenuKey> keys;
     for (const MenuItem& item : items_) {

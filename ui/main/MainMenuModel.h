@@ -145,6 +145,12 @@ public:
     // order that carries the key, shown or not; it acts only when it and
     // every menu above it are enabled. A menu's own shortcut never acts.
     ShortcutResolution Resolve(const MenuKey& key) const;
+    // A key pressed in the window: as Resolve, except that an item of the
+    // window's menu does nothing while the window is minimised, as Windows'
+    // own translation sends no command for it then.
+    ShortcutResolution ResolveShortcut(const MenuKey& key, bool windowMinimized) const;
+    // The default item of a popup menu (shown in bold), or kNoItem.
+    static int DefaultItem(int popup);
     // Every key some item carries, each once, in menu order: the table the
     // window translates keys with.
     std::vector<MenuKey> Shortcuts() const;

@@ -34,7 +34,6 @@ void TMainMenu::Build() {
         popups_.push_back({item.id, std::move(menu)});
     }
     for (const Handle& popup : popups_) Fill(popup.id);
-    SetMenuDefaultItem(TaskMenu(), kTaskTurnToItem, FALSE);
 
     shortcuts_ = model_.Shortcuts();
     std::vector<ACCEL> keys;
@@ -74,7 +73,7 @@ MENUITEMINFOA TMainMenu::Info(const MenuItem& item, std::string& text) const {
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | (item.popup ? MIIM_SUBMENU : 0);
     info.fType = MFT_STRING | (item.radio ? MFT_RADIOCHECK : 0);
     info.fState = (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : MFS_UNCHECKED) |
-                  (item.id == kTaskTurnToItem ? MFS_DEFAULT : 0);
+                  (item.id == MainMenuModel::DefaultItem(item.parent) ? MFS_DEFAULT : 0);
     info.wID = item.id;
     info.hSubMenu = item.popup ? Popup(item.id) : nullptr;
     info.dwTypeData = text.data();

@@ -132,41 +132,30 @@ void TForm1::OptionsMinimizeAfterExecutingItemClick() {
     menu.SetChecked(kOptionsMinimizeAfterExecutingItem, !menu.Checked(kOptionsMinimizeAfterExecutingItem));
 }
 
+// The table in CommandRouting.cpp says which handler a command runs.
 void TForm1::OnCommand(int id) {
-    const bool filePriority = id >= kFilePriorityFirstItem && id < kFilePriorityFirstItem + kPriorityItemCount;
-    const bool processPriority = id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount;
-    if (filePriority || processPriority) return SetPriorityItemClick(menu_.Model().Tag(id));
-    switch (id) {
-        case kExecuteBtnId: return ExecuteBtnClick();
-        case kBringToFrontBtnId:
-        case kFinalizeTaskBtnId:
-        case kFinalizeProcessBtnId: return FinalizeProcessBtnClick();
-        case kFileExecuteItem: return ExecuteBtnClick();
-        case kFileFinalizeProcessItem: return FinalizeProcessBtnClick();
-        case kFileQuitItem: return FileQuitItemClick();
-        case kOptionsMinimizeAfterExecutingItem: return OptionsMinimizeAfterExecutingItemClick();
-        case kOptionsAlwaysOnTopItem: return OptionsAlwaysOnTopItemClick();
-        case kViewUpdateItem: return ViewUpdateItemClick();
-        case kViewUpdateTimeHighItem:
-        case kViewUpdateTimeNormalItem:
-        case kViewUpdateTimeLowItem:
-        case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Model().Tag(id));
-        case kHelpInfoItem: return HelpInfoItemClick();
-        case kProcessFinalizeItem:
-        case kTaskFinalizeItem: return FinalizeProcessBtnClick();
-        default: return;  // items without an action
+    const CommandRoute route = RouteCommand(id);
+    const int tag = route.withTag ? menu_.Model().Tag(id) : 0;
+    switch (route.handler) {
+        case CommandHandler::None: return;
+        case CommandHandler::ExecuteBtnClick: return ExecuteBtnClick();
+        case CommandHandler::FinalizeProcessBtnClick: return FinalizeProcessBtnClick();
+        case CommandHandler::FileQuitItemClick: return FileQuitItemClick();
+        case CommandHandler::OptionsMinimizeAfterExecutingItemClick: return OptionsMinimizeAfterExecutingItemClick();
+        case CommandHandler::OptionsAlwaysOnTopItemClick: return OptionsAlwaysOnTopItemClick();
+        case CommandHandler::ViewUpdateItemClick: return ViewUpdateItemClick();
+        case CommandHandler::ViewUpdateTimeClick: return ViewUpdateTimeClick(tag);
+        case CommandHandler::SetPriorityItemClick: return SetPriorityItemClick(tag);
+        case CommandHandler::HelpInfoItemClick: return HelpInfoItemClick();
     }
 }
 
 // Every key of the accelerator table arrives here, whatever its item's
 // state: the menu model says which item it reached and whether it acts.
-// Windows' own translation sends no command for an item of the window's
-// menu while the window is minimised; that stays so.
 void TForm1::OnShortcut(int command) {
     std::optional<MenuKey> key = menu_.ShortcutKey(command);
     if (!key) return;
-    ShortcutResolution resolution = menu_.Model().Resolve(*key);
-    if (IsIconic(Handle()) && menu_.Model().Shown(resolution.item)) resolution.acts = false;
+    const ShortcutResolution resolution = menu_.Model().ResolveShortcut(*key, IsIconic(Handle()) != FALSE);
     if (resolution.acts) OnCommand(resolution.item);
 }
 

@@ -6,6 +6,7 @@
 #include "process/SystemExt.h"
 #include "ui/app/Layout_win.h"
 #include "ui/app/Window_win.h"
+#include "ui/main/CommandRouting.h"
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/ProcessListController.h"
 #include "ui/main/ProcessView_win.h"
@@ -64,12 +65,12 @@ public:
     HWND PageControl() const { return pageControl_; }
     HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }
 
-    static constexpr int kTaskViewId = 1001;
-    static constexpr int kExecuteBtnId = 1002;
-    static constexpr int kBringToFrontBtnId = 1003;
-    static constexpr int kFinalizeTaskBtnId = 1004;
-    static constexpr int kProcessViewId = 1005;
-    static constexpr int kFinalizeProcessBtnId = 1006;
+    static constexpr int kTaskViewId = velmora::kTaskViewId;
+    static constexpr int kExecuteBtnId = velmora::kExecuteBtnId;
+    static constexpr int kBringToFrontBtnId = velmora::kBringToFrontBtnId;
+    static constexpr int kFinalizeTaskBtnId = velmora::kFinalizeTaskBtnId;
+    static constexpr int kProcessViewId = velmora::kProcessViewId;
+    static constexpr int kFinalizeProcessBtnId = velmora::kFinalizeProcessBtnId;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
