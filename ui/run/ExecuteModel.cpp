@@ -46,4 +46,9 @@ EditState TExecuteModel::edtExit(const EditState& box) {
     return Remember(history_, box);
 }
 
+std::optional<EditState> TExecuteModel::FocusLost(const EditState& box, FocusTarget next) {
+    if (next != FocusTarget::DialogControl) return std::nullopt;
+    return edtExit(box);
+}
+
 }  // namespace velmora

@@ -147,6 +147,14 @@ void TExecuteForm::edtExit() {
     WriteBox(box);
 }
 
+// The model decides whether losing the focus left the box.
+void TExecuteForm::edtFocusLost(FocusTarget next) {
+    const std::optional<EditState> box = model_.FocusLost(ReadBox(), next);
+    if (!box) return;
+    SyncHistory();
+    WriteBox(*box);
+}
+
 // After the edit field has taken a printable character.
 void TExecuteForm::edtTyped() {
     WriteBox(Complete(model_.History(), ReadBox()));
@@ -270,12 +278,11 @@ LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         case WM_KILLFOCUS: {
             LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
-            // Leaving the box means the focus moving to another control of this
-            // dialog (a click on a button, Tab); Esc, hiding the dialog or
-            // switching to another program keep the text out of the history.
-            // The combo box itself passes the focus straight back.
             HWND next = reinterpret_cast<HWND>(wParam);
-            if (next && next != edt_ && IsChild(Handle(), next)) edtExit();
+            const FocusTarget target = !next || !IsChild(Handle(), next) ? FocusTarget::Elsewhere
+                                       : next == edt_                    ? FocusTarget::TheBox
+                                                                         : FocusTarget::DialogControl;
+            edtFocusLost(target);
             return result;
         }
         default: break;

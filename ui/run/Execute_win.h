@@ -57,6 +57,7 @@ private:
     LRESULT OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Unhook();
 
+    void edtFocusLost(FocusTarget next);
     void edtTyped();
     void edtBackspace();
     void edtSelect();

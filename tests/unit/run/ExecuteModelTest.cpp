@@ -156,6 +156,21 @@ TEST_F(ExecuteModelTest, LeavingTheBoxRemembersOnlyNonEmptyText) {
     EXPECT_TRUE(shell.calls.empty());
 }
 
+TEST_F(ExecuteModelTest, OnlyMovingToAnotherControlOfTheDialogLeavesTheBox) {
+    EXPECT_FALSE(model.FocusLost(Typed("cmd"), FocusTarget::TheBox));
+    EXPECT_FALSE(model.FocusLost(Typed("cmd"), FocusTarget::Elsewhere));
+    EXPECT_EQ(model.History().Count(), 0) << "Esc, hiding or another program keep the text out";
+    const std::optional<EditState> left = model.FocusLost(Typed("cmd"), FocusTarget::DialogControl);
+    ASSERT_TRUE(left);
+    EXPECT_EQ(left->currentIndex, 0);
+    EXPECT_EQ(EntriesOf(model.History()), (std::vector<std::string>{"cmd"}));
+    const std::optional<EditState> empty = model.FocusLost(Typed(""), FocusTarget::DialogControl);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->currentIndex, -1);
+    EXPECT_EQ(model.History().Count(), 1);
+    EXPECT_TRUE(shell.calls.empty());
+}
+
 TEST_F(ExecuteModelTest, BrowsingPutsTheChosenPathIntoBoxAndHistory) {
     EditState box = model.bbrClick(Typed("abc"), std::nullopt);
     EXPECT_EQ(box.text, "abc");
