@@ -4,6 +4,7 @@
 
 #include "tests/fakes/FakeDialogs.h"
 #include "ui/app/Application_win.h"
+#include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Window_win.h"
 
 #include <gtest/gtest.h>

@@ -106,22 +106,4 @@ auto Guarded(F&& handler) noexcept -> decltype(handler()) {
     }
 }
 
-// Calls `visitor` for each top-level window of the calling thread until it
-// returns false. An exception from `visitor` ends the enumeration and is
-// rethrown here, never through the system's frames.
-void ForEachThreadWindow(const std::function<bool(HWND)>& visitor);
-
-// Disables the application's enabled top-level windows for the lifetime of
-// the object (a modal box or dialog is showing) and enables them again.
-class TaskWindowsDisabled {
-public:
-    explicit TaskWindowsDisabled(HWND except = nullptr);
-    ~TaskWindowsDisabled();
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-
-private:
-    std::vector<HWND> disabled_;
-};
-
 }  // namespace velmora

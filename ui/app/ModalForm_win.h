@@ -7,6 +7,7 @@
 #include "base/Handles_win.h"
 #include "ui/app/Application_win.h"
 #include "ui/app/Layout_win.h"
+#include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Window_win.h"
 
 #include <memory>

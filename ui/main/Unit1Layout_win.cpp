@@ -166,31 +166,29 @@ void TForm1::CreateControls() {
     // Above the tab control in the z-order (which the tab control's
     // WS_CLIPSIBLINGS keeps from painting over them), they come before it
     // in the Tab order: list, button, tab control, and round again.
-    auto makePage = [this](TPage& page) {
-        page.Create(Handle());
-        SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return page.Handle();
-    };
-    tasksPage_ = std::make_unique<TPage>();
-    processesPage_ = std::make_unique<TPage>();
-    tasksTab_ = makePage(*tasksPage_);
-    processesTab_ = makePage(*processesPage_);
+    for (std::unique_ptr<TPage>* page : {&tasksPage_, &processesPage_}) {
+        *page = std::make_unique<TPage>();
+        (*page)->Create(Handle());
+        SetWindowPos((*page)->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    const HWND tasksTab = Page(0);
+    const HWND processesTab = Page(1);
     LayoutPages();
 
-    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab_, entry, dpi_, font_.Get());
-    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab, entry, dpi_, font_.Get());
     // Created at their designed places; the anchored ones then follow the
     // page's real size, which the tab control's own metrics decide.
     const SIZE page{Scale(kPageWidth, dpi_), Scale(kPageHeight, dpi_)};
-    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors, page);
+    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab, entry.id), entry.anchors, page);
     for (const ControlSpec& entry : kProcessesPage) {
-        anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors, page);
+        anchors_.Add(GetDlgItem(processesTab, entry.id), entry.anchors, page);
     }
-    anchors_.ParentResized(tasksTab_);
-    anchors_.ParentResized(processesTab_);
-    AddColumns(GetDlgItem(tasksTab_, kTaskViewId), kTaskColumns, dpi_);
-    AddColumns(GetDlgItem(processesTab_, kProcessViewId), kProcessColumns, dpi_);
-    processView_.Attach(GetDlgItem(processesTab_, kProcessViewId));
+    anchors_.ParentResized(tasksTab);
+    anchors_.ParentResized(processesTab);
+    AddColumns(GetDlgItem(tasksTab, kTaskViewId), kTaskColumns, dpi_);
+    AddColumns(GetDlgItem(processesTab, kProcessViewId), kProcessColumns, dpi_);
+    processView_.Attach(GetDlgItem(processesTab, kProcessViewId));
 
     SelectPage(1);
 }
@@ -207,7 +205,7 @@ void TForm1::LayoutPages() {
     GetClientRect(pageControl_, &display);
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
     MapWindowPoints(pageControl_, Handle(), reinterpret_cast<POINT*>(&display), 2);
-    for (HWND page : {tasksTab_, processesTab_}) {
+    for (HWND page : {Page(0), Page(1)}) {
         if (!page) continue;
         SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
                      display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -221,9 +219,24 @@ void TForm1::SelectPage(int index) {
 }
 
 void TForm1::ShowActivePage() {
-    activePage_ = TabCtrl_GetCurSel(pageControl_);
-    ShowWindow(tasksTab_, activePage_ == 0 ? SW_SHOW : SW_HIDE);
-    ShowWindow(processesTab_, activePage_ == 1 ? SW_SHOW : SW_HIDE);
+    const int active = TabCtrl_GetCurSel(pageControl_);
+    ShowWindow(Page(0), active == 0 ? SW_SHOW : SW_HIDE);
+    ShowWindow(Page(1), active == 1 ? SW_SHOW : SW_HIDE);
+}
+
+// The tab control's selection is the one record of the page shown; before
+// the window exists the process page counts, which it starts on.
+bool TForm1::ProcessPageVisible() const {
+    return !pageControl_ || TabCtrl_GetCurSel(pageControl_) == 1;
+}
+
+HWND TForm1::Page(int index) const {
+    const std::unique_ptr<TPage>& page = index == 0 ? tasksPage_ : processesPage_;
+    return page ? page->Handle() : nullptr;
+}
+
+HWND TForm1::Control(int id) const {
+    return GetDlgItem(Page(id == kProcessViewId || id == kFinalizeProcessBtnId ? 1 : 0), id);
 }
 
 const char* TForm1::ProcessColumnCaption(int column) {

@@ -79,7 +79,7 @@ void TForm1::ProcessViewColumnClick(int column) {
 
 void TForm1::ProcessViewChange() {
     ProcessCommandState state = controller_.ProcessViewChange();
-    HWND button = GetDlgItem(processesTab_, kFinalizeProcessBtnId);
+    HWND button = Control(kFinalizeProcessBtnId);
     EnableWindow(button, state.buttonEnabled);
     if (state.buttonCaption) SetWindowTextA(button, state.buttonCaption->c_str());
     MainMenuModel& menu = menu_.Model();
@@ -161,7 +161,7 @@ void TForm1::OnShortcut(int command) {
 
 LRESULT TForm1::OnNotify(NMHDR& header) {
     HWND processes = processView_.Handle();
-    HWND tasks = GetDlgItem(tasksTab_, kTaskViewId);
+    HWND tasks = Control(kTaskViewId);
     if (header.hwndFrom == pageControl_ && header.code == TCN_SELCHANGE) {
         ShowActivePage();
         PageControlChange();
@@ -183,7 +183,7 @@ void TForm1::OnContextMenu(HWND control, int x, int y) {
     if (control == processView_.Handle()) {
         ProcessMenuPopup();
         menu = menu_.ProcessMenu();
-    } else if (control == GetDlgItem(tasksTab_, kTaskViewId)) {
+    } else if (control == Control(kTaskViewId)) {
         menu = menu_.TaskMenu();
     }
     if (!menu) return;

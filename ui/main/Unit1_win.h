@@ -55,15 +55,13 @@ public:
 
     // State other windows and tests read.
     bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
-    bool ProcessPageVisible() const { return activePage_ == 1; }
+    bool ProcessPageVisible() const;
     int UpdatePeriod() const { return updatePeriod_; }
     MainMenuModel& MenuModel() { return menu_.Model(); }
     ProcessView& Rows() { return processView_; }
-    HWND Control(int id) const {
-        return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id);
-    }
+    HWND Control(int id) const;
     HWND PageControl() const { return pageControl_; }
-    HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }
+    HWND Page(int index) const;
 
     static constexpr int kTaskViewId = velmora::kTaskViewId;
     static constexpr int kExecuteBtnId = velmora::kExecuteBtnId;
@@ -100,10 +98,7 @@ private:
     HWND pageControl_ = nullptr;
     std::unique_ptr<TPage> tasksPage_;
     std::unique_ptr<TPage> processesPage_;
-    HWND tasksTab_ = nullptr;
-    HWND processesTab_ = nullptr;
     AnchorLayout anchors_;
-    int activePage_ = 1;
     FocusMemory focus_;
 
     bool timerEnabled_ = true;
