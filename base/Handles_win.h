@@ -52,7 +52,6 @@ struct SelectionTraits : NullEmpty<HGDIOBJ> {
 
 using KernelHandle = Owned<KernelHandleTraits>;
 using FontHandle = Owned<GdiTraits<HFONT>>;
-using BrushHandle = Owned<GdiTraits<HBRUSH>>;
 using BitmapHandle = Owned<GdiTraits<HBITMAP>>;
 using MenuHandle = Owned<MenuTraits>;
 using AccelHandle = Owned<AccelTraits>;

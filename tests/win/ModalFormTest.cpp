@@ -24,7 +24,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override { return Default(message, wParam, lParam); }
 };
 
-class TestForm : public TModalForm {
+class TestForm : public ModalForm {
 public:
     TestForm() { CreateForm("TVelmoraTestForm", "Test", 200, 100, false); }
     bool throwOnShow = true;

@@ -29,7 +29,7 @@ inline std::vector<HWND> VisibleDialogBoxes() {
 }
 
 // A closer's action for a modal form: closes it while it is shown.
-inline std::function<void()> CloseWhenShown(TModalForm& form) {
+inline std::function<void()> CloseWhenShown(ModalForm& form) {
     return [&form] {
         if (IsWindowVisible(form.Handle())) form.Close();
     };
@@ -56,7 +56,7 @@ inline Step Until(std::function<bool()> ready) {
 // failing test cannot hang.
 class ModalScript {
 public:
-    ModalScript(TModalForm& form, std::vector<Step> steps) : form_(form), steps_(std::move(steps)) {}
+    ModalScript(ModalForm& form, std::vector<Step> steps) : form_(form), steps_(std::move(steps)) {}
 
     // Returns true when every step ran.
     bool Run(const std::function<void()>& open, DWORD ms = 10000) {
@@ -92,7 +92,7 @@ private:
     }
 
     inline static ModalScript* current_ = nullptr;
-    TModalForm& form_;
+    ModalForm& form_;
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     DWORD deadline_ = 0;

@@ -16,16 +16,16 @@ LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-TApplication& Application() {
-    static TApplication app;
+ApplicationObject& Application() {
+    static ApplicationObject app;
     return app;
 }
 
-TApplication::~TApplication() {
+ApplicationObject::~ApplicationObject() {
     if (handle_) DestroyWindow(handle_);
 }
 
-void TApplication::Initialize(HINSTANCE instance) {
+void ApplicationObject::Initialize(HINSTANCE instance) {
     if (handle_) return;
     instance_ = instance;
     WNDCLASSA wc{};
@@ -39,17 +39,17 @@ void TApplication::Initialize(HINSTANCE instance) {
     if (!handle_) throw std::runtime_error("Das Anwendungsfenster konnte nicht erstellt werden.");
 }
 
-void TApplication::SetTitle(const std::string& title) {
+void ApplicationObject::SetTitle(const std::string& title) {
     title_ = title;
     if (handle_) SetWindowTextA(handle_, title_.c_str());
 }
 
-void TApplication::SetMainWindow(HWND window, HACCEL accelerators) {
+void ApplicationObject::SetMainWindow(HWND window, HACCEL accelerators) {
     mainWindow_ = window;
     accelerators_ = accelerators;
 }
 
-void TApplication::Minimize() {
+void ApplicationObject::Minimize() {
     // Every visible window of ours goes to the taskbar; owned windows are
     // hidden with their owner by the system.
     ForEachThreadWindow([](HWND window) {
@@ -58,7 +58,7 @@ void TApplication::Minimize() {
     });
 }
 
-void TApplication::HandleException(std::exception_ptr error) noexcept {
+void ApplicationObject::HandleException(std::exception_ptr error) noexcept {
     std::string text = "Unbekannter Fehler.";
     try {
         std::rethrow_exception(error);

@@ -15,12 +15,12 @@
 
 namespace velmora {
 
-class TApplication {
+class ApplicationObject {
 public:
-    TApplication() = default;
-    TApplication(const TApplication&) = delete;
-    TApplication& operator=(const TApplication&) = delete;
-    ~TApplication();
+    ApplicationObject() = default;
+    ApplicationObject(const ApplicationObject&) = delete;
+    ApplicationObject& operator=(const ApplicationObject&) = delete;
+    ~ApplicationObject();
 
     void Initialize(HINSTANCE instance);
     HINSTANCE Instance() const { return instance_; }
@@ -62,21 +62,21 @@ public:
 private:
     class Boxes : public IMessageBoxes {
     public:
-        explicit Boxes(TApplication& app) : app_(app) {}
+        explicit Boxes(ApplicationObject& app) : app_(app) {}
         BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
         IMessageBoxes* replacement = nullptr;
 
     private:
-        TApplication& app_;
+        ApplicationObject& app_;
     };
     class ShellOpen : public IShell {
     public:
-        explicit ShellOpen(TApplication& app) : app_(app) {}
+        explicit ShellOpen(ApplicationObject& app) : app_(app) {}
         std::uintptr_t Open(const std::string& file, const std::string& parameters) override;
         IShell* replacement = nullptr;
 
     private:
-        TApplication& app_;
+        ApplicationObject& app_;
     };
 
     bool TranslateForMainWindow(MSG& msg);
@@ -92,7 +92,7 @@ private:
 };
 
 // The program's one application object.
-TApplication& Application();
+ApplicationObject& Application();
 
 // Runs `handler` and hands any exception to the application's default
 // exception handler, so that no exception crosses a Win32 frame.

@@ -55,7 +55,7 @@ private:
 
 }  // namespace
 
-BoxAnswer TApplication::Boxes::Show(const std::string& text, const std::string& caption, BoxKind kind) {
+BoxAnswer ApplicationObject::Boxes::Show(const std::string& text, const std::string& caption, BoxKind kind) {
     if (replacement) return replacement->Show(text, caption, kind);
     UINT flags = kind == BoxKind::Confirm ? MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 : MB_OK | MB_ICONERROR;
     // The box is owned by the hidden application window, so the system would
@@ -76,7 +76,7 @@ BoxAnswer TApplication::Boxes::Show(const std::string& text, const std::string& 
     }
 }
 
-std::uintptr_t TApplication::ShellOpen::Open(const std::string& file, const std::string& parameters) {
+std::uintptr_t ApplicationObject::ShellOpen::Open(const std::string& file, const std::string& parameters) {
     if (replacement) return replacement->Open(file, parameters);
     HINSTANCE result = ShellExecuteA(app_.Handle(), "open", file.c_str(),
                                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);

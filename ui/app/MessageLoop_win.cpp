@@ -3,7 +3,7 @@
 
 namespace velmora {
 
-bool TApplication::TranslateForMainWindow(MSG& msg) {
+bool ApplicationObject::TranslateForMainWindow(MSG& msg) {
     // Shortcuts belong to the main window; they must not fire while a
     // dialog of ours or a message box is the active window.
     if (!mainWindow_ || !accelerators_) return false;
@@ -11,7 +11,7 @@ bool TApplication::TranslateForMainWindow(MSG& msg) {
     return TranslateAcceleratorA(mainWindow_, accelerators_, &msg) != 0;
 }
 
-void TApplication::Dispatch(MSG& msg) {
+void ApplicationObject::Dispatch(MSG& msg) {
     if (TranslateForMainWindow(msg)) return;
     // Tab and Shift+Tab move through the main window's controls.
     if (mainWindow_ && (msg.hwnd == mainWindow_ || IsChild(mainWindow_, msg.hwnd)) &&
@@ -22,13 +22,13 @@ void TApplication::Dispatch(MSG& msg) {
     DispatchMessageA(&msg);
 }
 
-int TApplication::Run() {
+int ApplicationObject::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
     return static_cast<int>(msg.wParam);
 }
 
-void TApplication::ProcessMessages() {
+void ApplicationObject::ProcessMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -40,7 +40,7 @@ void TApplication::ProcessMessages() {
     }
 }
 
-void TApplication::RunModal(HWND dialog, const bool& done) {
+void ApplicationObject::RunModal(HWND dialog, const bool& done) {
     MSG msg;
     while (!done) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);

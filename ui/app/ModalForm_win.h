@@ -14,7 +14,7 @@
 
 namespace velmora {
 
-class TModalForm : public Window {
+class ModalForm : public Window {
 public:
     // Shows the form, runs FormShow, and returns once it is closed.
     void ShowModal();

@@ -1,7 +1,7 @@
 // The main window's menus as data: the menu bar, the two context menus and
 // their items with captions, states, tags and shortcuts, and the rules that
 // change them (page switches, radio marks, which item a shortcut reaches).
-// Nothing here knows about windows; TMainMenu shows it as Win32 menus.
+// Nothing here knows about windows; MainMenu shows it as Win32 menus.
 #pragma once
 
 #include "ui/main/ProcessListController.h"

@@ -6,7 +6,7 @@ namespace velmora {
 
 static_assert(kKeyDelete == VK_DELETE && kKeyF4 == VK_F4 && kKeyF5 == VK_F5);
 
-TMainMenu::TMainMenu() {
+MainMenu::MainMenu() {
     model_.OnChange = [this](const MenuItem& item, MenuChange change) { OnChange(item, change); };
 }
 
@@ -15,18 +15,18 @@ TMainMenu::TMainMenu() {
 // menu with the window it belongs to, and a submenu with the menu it is
 // part of; so the window hands its bar back (Detach), and here every
 // submenu is taken out of its parent before the owners destroy them.
-TMainMenu::~TMainMenu() {
+MainMenu::~MainMenu() {
     for (const Handle& popup : popups_) {
         HMENU menu = popup.menu.Get();
         for (int count = GetMenuItemCount(menu); count > 0; --count) RemoveMenu(menu, count - 1, MF_BYPOSITION);
     }
 }
 
-void TMainMenu::Detach(HWND window) const {
+void MainMenu::Detach(HWND window) const {
     if (window && GetMenu(window) == Bar()) SetMenu(window, nullptr);
 }
 
-void TMainMenu::Build() {
+void MainMenu::Build() {
     for (const MenuItem& item : model_.Items()) {
         if (!item.popup) continue;
         MenuHandle menu(item.id == kMenuBar ? CreateMenu() : CreatePopupMenu());
@@ -45,20 +45,20 @@ void TMainMenu::Build() {
     accelerators_.Reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
 }
 
-std::optional<MenuKey> TMainMenu::ShortcutKey(int command) const {
+std::optional<MenuKey> MainMenu::ShortcutKey(int command) const {
     const int index = command - kShortcutCommandFirst;
     if (index < 0 || index >= static_cast<int>(shortcuts_.size())) return std::nullopt;
     return shortcuts_[static_cast<std::size_t>(index)];
 }
 
-HMENU TMainMenu::Popup(int id) const {
+HMENU MainMenu::Popup(int id) const {
     for (const Handle& popup : popups_) {
         if (popup.id == id) return popup.menu.Get();
     }
     return nullptr;
 }
 
-MENUITEMINFOA TMainMenu::Info(const MenuItem& item, std::string& text) const {
+MENUITEMINFOA MainMenu::Info(const MenuItem& item, std::string& text) const {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
     if (item.separator) {
@@ -80,7 +80,7 @@ MENUITEMINFOA TMainMenu::Info(const MenuItem& item, std::string& text) const {
     return info;
 }
 
-int TMainMenu::Position(const MenuItem& item) const {
+int MainMenu::Position(const MenuItem& item) const {
     if (!item.visible) return -1;
     int position = 0;
     for (const MenuItem& sibling : model_.Items()) {
@@ -90,7 +90,7 @@ int TMainMenu::Position(const MenuItem& item) const {
     return -1;
 }
 
-void TMainMenu::Fill(int parentId) {
+void MainMenu::Fill(int parentId) {
     HMENU menu = Popup(parentId);
     // RemoveMenu keeps submenus alive, so a hidden submenu keeps its items.
     for (int count = GetMenuItemCount(menu); count > 0; --count) RemoveMenu(menu, count - 1, MF_BYPOSITION);
@@ -103,7 +103,7 @@ void TMainMenu::Fill(int parentId) {
     }
 }
 
-void TMainMenu::Apply(const MenuItem& item) {
+void MainMenu::Apply(const MenuItem& item) {
     int position = Position(item);
     if (position < 0) return;
     std::string text;
@@ -113,7 +113,7 @@ void TMainMenu::Apply(const MenuItem& item) {
 }
 
 // Before Build there is nothing on screen to update.
-void TMainMenu::OnChange(const MenuItem& item, MenuChange change) {
+void MainMenu::OnChange(const MenuItem& item, MenuChange change) {
     if (popups_.empty()) return;
     if (change == MenuChange::Visibility) {
         Fill(item.parent);

@@ -16,12 +16,12 @@
 
 namespace velmora {
 
-class TMainMenu {
+class MainMenu {
 public:
-    TMainMenu();
-    ~TMainMenu();
-    TMainMenu(const TMainMenu&) = delete;
-    TMainMenu& operator=(const TMainMenu&) = delete;
+    MainMenu();
+    ~MainMenu();
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
 
     MainMenuModel& Model() { return model_; }
     const MainMenuModel& Model() const { return model_; }

@@ -31,11 +31,11 @@ struct PriorityMarks {
     std::optional<std::uint32_t> checkedClass;  // tag of the item to check, after clearing all six
 };
 
-class TProcessListController {
+class ProcessListController {
 public:
-    TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes);
-    TProcessListController(const TProcessListController&) = delete;
-    TProcessListController& operator=(const TProcessListController&) = delete;
+    ProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes);
+    ProcessListController(const ProcessListController&) = delete;
+    ProcessListController& operator=(const ProcessListController&) = delete;
 
     // Refresh (ProcessListRefresh.cpp)
     void UpdateProcessList();

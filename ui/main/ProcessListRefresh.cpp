@@ -52,17 +52,17 @@ private:
 
 }  // namespace
 
-TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
+ProcessListController::ProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
     : system_(system), rows_(rows), boxes_(boxes) {}
 
-bool TProcessListController::FormCloseQuery() {
+bool ProcessListController::FormCloseQuery() {
     if (refreshing_) closePending_ = true;
     return !refreshing_;
 }
 
 // The one place a deferred close is handed on: the window closes once the
 // rows are no longer in use, instead of asking again and again meanwhile.
-void TProcessListController::EndBusy() {
+void ProcessListController::EndBusy() {
     refreshing_ = false;
     if (!closePending_) return;
     closePending_ = false;
@@ -76,7 +76,7 @@ void TProcessListController::EndBusy() {
 // rows meanwhile. A header click during the refresh only records its sort,
 // done here at the end. An exception leaves the rows as far as they got,
 // ends the busy state and skips the sort (a deferred one stays pending).
-void TProcessListController::UpdateProcessList() {
+void ProcessListController::UpdateProcessList() {
     if (refreshing_) return;
     const TProcessList list(system_);
     const auto busy = Busy();

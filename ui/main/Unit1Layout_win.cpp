@@ -72,7 +72,7 @@ void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
 }  // namespace
 
 // Page windows forward what their controls tell them to the main window.
-class TPage : public Window {
+class TabPage : public Window {
 public:
     void Create(HWND parent) {
         CreateHandle("TVelmoraPage", "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0, 0,
@@ -166,8 +166,8 @@ void TForm1::CreateControls() {
     // Above the tab control in the z-order (which the tab control's
     // WS_CLIPSIBLINGS keeps from painting over them), they come before it
     // in the Tab order: list, button, tab control, and round again.
-    for (std::unique_ptr<TPage>* page : {&tasksPage_, &processesPage_}) {
-        *page = std::make_unique<TPage>();
+    for (std::unique_ptr<TabPage>* page : {&tasksPage_, &processesPage_}) {
+        *page = std::make_unique<TabPage>();
         (*page)->Create(Handle());
         SetWindowPos((*page)->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -231,7 +231,7 @@ bool TForm1::ProcessPageVisible() const {
 }
 
 HWND TForm1::Page(int index) const {
-    const std::unique_ptr<TPage>& page = index == 0 ? tasksPage_ : processesPage_;
+    const std::unique_ptr<TabPage>& page = index == 0 ? tasksPage_ : processesPage_;
     return page ? page->Handle() : nullptr;
 }
 

@@ -16,7 +16,7 @@
 
 namespace velmora {
 
-class TPage;
+class TabPage;
 
 class TForm1 : public Window {
 public:
@@ -89,15 +89,15 @@ private:
     void OnContextMenu(HWND control, int x, int y);
 
     ProcessView processView_;
-    TProcessListController controller_;
-    TMainMenu menu_;
+    ProcessListController controller_;
+    MainMenu menu_;
 
     int dpi_ = 96;
     FontHandle font_;
     HWND bevel_ = nullptr;
     HWND pageControl_ = nullptr;
-    std::unique_ptr<TPage> tasksPage_;
-    std::unique_ptr<TPage> processesPage_;
+    std::unique_ptr<TabPage> tasksPage_;
+    std::unique_ptr<TabPage> processesPage_;
     AnchorLayout anchors_;
     FocusMemory focus_;
 

@@ -35,13 +35,13 @@ struct ExecuteResult {
     EditState box;  // the input box after remembering its text
 };
 
-class TExecuteModel {
+class ExecuteModel {
 public:
-    TExecuteModel(IShell& shell, IMessageBoxes& boxes, TCommandHistory history = {})
+    ExecuteModel(IShell& shell, IMessageBoxes& boxes, CommandHistory history = {})
         : shell_(shell), boxes_(boxes), history_(std::move(history)) {}
 
-    TCommandHistory& History() { return history_; }
-    const TCommandHistory& History() const { return history_; }
+    CommandHistory& History() { return history_; }
+    const CommandHistory& History() const { return history_; }
 
     // OK or Enter: remember the text, hand it to the shell split into file and
     // parameters, and explain a failure in an error box captioned with it.
@@ -64,7 +64,7 @@ public:
 private:
     IShell& shell_;
     IMessageBoxes& boxes_;
-    TCommandHistory history_;
+    CommandHistory history_;
 };
 
 }  // namespace velmora

@@ -67,7 +67,7 @@ int CurrentEntry(HWND combo) {
 
 TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
     : OpenDialog(RunOpenDialog),
-      model_(Application().Shell(), Application().MessageBoxes(), TCommandHistory(SameTextSystem)),
+      model_(Application().Shell(), Application().MessageBoxes(), CommandHistory(SameTextSystem)),
       minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
 
 TExecuteForm::~TExecuteForm() {
@@ -251,7 +251,7 @@ LRESULT TExecuteForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         default: break;
     }
-    return TModalForm::OnMessage(message, wParam, lParam);
+    return ModalForm::OnMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK TExecuteForm::EditSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

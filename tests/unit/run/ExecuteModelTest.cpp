@@ -8,7 +8,7 @@ namespace velmora {
 namespace {
 
 // The history's entries in order, read as the dialog reads them.
-std::vector<std::string> EntriesOf(const TCommandHistory& history) {
+std::vector<std::string> EntriesOf(const CommandHistory& history) {
     std::vector<std::string> entries;
     for (int i = 0; i < history.Count(); ++i) entries.push_back(history.Entry(i));
     return entries;
@@ -28,7 +28,7 @@ class ExecuteModelTest : public ::testing::Test {
 protected:
     fakes::FakeShell shell;
     fakes::FakeMessageBoxes boxes;
-    TExecuteModel model{shell, boxes};
+    ExecuteModel model{shell, boxes};
 };
 
 TEST_F(ExecuteModelTest, SuccessClosesAndMinimizesOnlyWhenAsked) {
