@@ -41,7 +41,7 @@ struct Setup {
     fakes::FakeSystem system;
     fakes::FakeRows rows;
     fakes::FakeMessageBoxes boxes;
-    TProcessListController controller{system, rows, boxes};
+    ProcessListController controller{system, rows, boxes};
 };
 
 void SteadyRefresh(benchmark::State& state) {

@@ -1,13 +1,21 @@
 # Shared settings and the one helper every subsystem folder uses.
 
+# velmora_warnings(<target> <scope>)
+#
 # Warnings and text encoding for our own code: sources are UTF-8, narrow
 # literals become Windows-1252 bytes as on a German Windows.
+function(velmora_warnings target scope)
+    target_compile_options(${target} ${scope}
+        -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP1252)
+endfunction()
+
 add_library(velmora_options INTERFACE)
-target_compile_options(velmora_options INTERFACE
-    -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP1252)
+velmora_warnings(velmora_options INTERFACE)
 target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
-# One version number for the version block and the about dialog.
+# One version number, the project's, for the version block, the manifest,
+# the about dialog and the tests.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/Velmora.manifest.in ${PROJECT_BINARY_DIR}/generated/Velmora.manifest @ONLY)
 if(WIN32)
     target_compile_definitions(velmora_options INTERFACE
         WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -35,7 +35,4 @@ inline constexpr std::size_t kMaxPngRawBytes = std::size_t{kMaxPngDimension} * (
 // On failure `out` is left empty.
 PngStatus DecodePng(const std::uint8_t* data, std::size_t size, Bitmap& out);
 
-// A short English description of a status, for diagnostics.
-const char* PngStatusText(PngStatus status);
-
 }  // namespace velmora

@@ -8,8 +8,8 @@
 
 #include <windows.h>
 
+#include "base/Handles_win.h"
 #include "image/Png.h"
-#include "ui/app/Handles_win.h"
 
 namespace velmora {
 

@@ -1,6 +1,7 @@
 // The about dialog under Wine: layout and looks at the screen's DPI, the two
 // links under every mouse button, and the ways it closes.
 #include "Layouts.h"
+#include "Version.h"
 #include "WinTestSupport.h"
 
 #include "image/Placement.h"
@@ -139,8 +140,8 @@ TEST_F(AboutDialogTest, LabelsShowTheirTextsAtTheirPlacesInTheirFonts) {
         bool bold, underline;
     } expected[] = {
         {1, "Velmora", 48, 11, 0, 0, false, 24, false, false},
-        {10, "Version 1.4", 54, 33, 0, 0, false, 11, false, false},
-        {2, "Build 1", 166, 33, 0, 0, true, 11, false, false},
+        {10, VELMORA_VERSION_LABEL, 54, 33, 0, 0, false, 11, false, false},
+        {2, VELMORA_BUILD_LABEL, 166, 33, 0, 0, true, 11, false, false},
         {15, "Letzte Änderung:", 368, 16, 0, 0, true, 12, true, false},
         {16, "4. März 2008", 368, 32, 0, 0, true, 12, true, false},
         {3, "Copyrighthinweis", 8, 83, 0, 0, false, 13, true, false},

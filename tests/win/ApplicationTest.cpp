@@ -4,6 +4,7 @@
 
 #include "tests/fakes/FakeDialogs.h"
 #include "ui/app/Application_win.h"
+#include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Window_win.h"
 
 #include <gtest/gtest.h>
@@ -68,13 +69,14 @@ TEST_F(ApplicationTest, HiddenOwnerWindowCarriesTheTitle) {
     EXPECT_EQ(wintest::WindowText(owner), "Velmora");
 }
 
-TEST_F(ApplicationTest, WindowCallbackWhoseWorkThrowsReturnsCleanlyAndStopsTheEnumeration) {
-    const std::function<bool(HWND)> throwing = [](HWND) -> bool { throw std::runtime_error("voll"); };
-    ThreadWindowVisit visit{throwing, nullptr};
-    BOOL result = TRUE;
-    EXPECT_NO_THROW(result = ThreadWindowVisit::Callback(Application().Handle(), reinterpret_cast<LPARAM>(&visit)));
-    EXPECT_EQ(result, FALSE);
-    EXPECT_TRUE(visit.error);
+TEST_F(ApplicationTest, WindowCallbackWhoseWorkThrowsHandsTheVisitorsOwnExceptionBack) {
+    const std::runtime_error thrown("voll");
+    try {
+        ForEachThreadWindow([&](HWND) -> bool { throw thrown; });
+        ADD_FAILURE() << "the visitor's exception was swallowed";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "voll");
+    }
 }
 
 TEST_F(ApplicationTest, ForEachThreadWindowRethrowsOnOurSideAndLaterEnumerationsSeeEveryWindow) {

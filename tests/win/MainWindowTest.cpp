@@ -113,12 +113,12 @@ TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefresh
     TabCtrl_SetCurSel(form->PageControl(), 0);
     NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_FALSE(form->MenuModel().Visible(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Visible(kFilePriorityItem));
-    EXPECT_TRUE(form->MenuModel().Visible(kFileFinalizeTaskItem));
+    EXPECT_FALSE(form->MenuModel().Shown(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Shown(kFilePriorityItem));
+    EXPECT_TRUE(form->MenuModel().Shown(kFileFinalizeTaskItem));
     EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeTaskItem));
-    EXPECT_TRUE(form->MenuModel().Visible(kFileBringToFrontItem));
-    HMENU file = form->Menu().Popup(kFileMenu);
+    EXPECT_TRUE(form->MenuModel().Shown(kFileBringToFrontItem));
+    HMENU file = GetSubMenu(GetMenu(form->Handle()), 0);  // "Datei"
     EXPECT_EQ(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
 
@@ -129,8 +129,8 @@ TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefresh
     TabCtrl_SetCurSel(form->PageControl(), 1);
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     EXPECT_GE(RowOfPid(view, child.Pid()), 0);
-    EXPECT_TRUE(form->MenuModel().Visible(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Visible(kFileFinalizeTaskItem));
+    EXPECT_TRUE(form->MenuModel().Shown(kFileFinalizeProcessItem));
+    EXPECT_FALSE(form->MenuModel().Shown(kFileFinalizeTaskItem));
     EXPECT_NE(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_EQ(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
 }

@@ -29,9 +29,9 @@ inline std::vector<HWND> VisibleDialogBoxes() {
 }
 
 // A closer's action for a modal form: closes it while it is shown.
-inline std::function<void()> CloseWhenShown(TModalForm& form) {
+inline std::function<void()> CloseWhenShown(ModalForm& form) {
     return [&form] {
-        if (form.Showing()) form.Close();
+        if (IsWindowVisible(form.Handle())) form.Close();
     };
 }
 
@@ -56,7 +56,7 @@ inline Step Until(std::function<bool()> ready) {
 // failing test cannot hang.
 class ModalScript {
 public:
-    ModalScript(TModalForm& form, std::vector<Step> steps) : form_(form), steps_(std::move(steps)) {}
+    ModalScript(ModalForm& form, std::vector<Step> steps) : form_(form), steps_(std::move(steps)) {}
 
     // Returns true when every step ran.
     bool Run(const std::function<void()>& open, DWORD ms = 10000) {
@@ -88,11 +88,11 @@ private:
         }
         // Done, or out of time: nothing a failing step opened stays open.
         for (HWND box : VisibleDialogBoxes()) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-        if (form_.Showing()) form_.Close();
+        if (IsWindowVisible(form_.Handle())) form_.Close();
     }
 
     inline static ModalScript* current_ = nullptr;
-    TModalForm& form_;
+    ModalForm& form_;
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     DWORD deadline_ = 0;

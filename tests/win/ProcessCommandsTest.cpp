@@ -159,7 +159,7 @@ TEST_F(ProcessCommandsTest, DelOnTheApplicationsPageEndsTheChildSelectedInThePro
     TabCtrl_SetCurSel(form->PageControl(), 0);
     NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    ASSERT_FALSE(form->MenuModel().Visible(kFileFinalizeProcessItem));
+    ASSERT_FALSE(form->MenuModel().Shown(kFileFinalizeProcessItem));
     boxes.answers = {BoxAnswer::Yes};
     HWND tasks = form->Control(TForm1::kTaskViewId);
     SetFocus(tasks);

@@ -12,8 +12,8 @@
 namespace velmora {
 namespace {
 
-// A window holding one list view whose notifications reach the rows, as the
-// main window's do.
+// A window holding one list view whose text requests reach the rows, as the
+// main window's do; deletions are not reported to the rows.
 class ListHost : public Window {
 public:
     ProcessView rows;
@@ -27,11 +27,6 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_NOTIFY) {
             auto& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (header.code == LVN_DELETEITEM) rows.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam);
-            if (header.code == LVN_DELETEALLITEMS) {
-                rows.AllItemsDeleted();
-                return TRUE;
-            }
             if (header.code == LVN_GETDISPINFOA) rows.GetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
             return 0;
         }
@@ -71,6 +66,10 @@ TEST(ProcessViewTest, ComparisonThatThrowsComesBackOutOfSortAndTheRowsStay) {
     host.rows.Remove(1);
     EXPECT_EQ(host.rows.Count(), 2);
     EXPECT_EQ(host.rows.Record(1).ProcessID, 30u);
+    // The control's remaining items still lead to their own rows.
+    EXPECT_EQ(ListView_GetItemCount(host.rows.Handle()), 2);
+    ListView_GetItemText(host.rows.Handle(), 1, 0, text, sizeof text);
+    EXPECT_STREQ(text, "p30.exe");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(RunDialogTest, MouseOnCancelRemembersTheTypedTextWhileEscDoesNot) {
         }),
         Then([&] { ClickWithMouse(TExecuteForm::kBclId); }),
     }));
-    EXPECT_FALSE(form->Showing());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
     ASSERT_EQ(HistoryCount(), 1);
     EXPECT_EQ(HistoryEntry(0), "calc");
     EXPECT_TRUE(shell.calls.empty());
@@ -129,7 +129,7 @@ TEST_F(RunDialogTest, BrowseOpensTheFileDialogWithProgramsAndAllFiles) {
         }),
         Until([&] { return !IsWindow(fileDialog); }),
         Then([&] {
-            EXPECT_TRUE(form->Showing());
+            EXPECT_TRUE(IsWindowVisible(form->Handle()));
             EXPECT_EQ(HistoryCount(), 0);
             form->Close();
         }),

@@ -5,7 +5,7 @@
 #include "RunDialogFixture.h"
 #include "WinTestSupport.h"
 
-#include "ui/app/Handles_win.h"
+#include "base/Handles_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ TEST_F(RunDialogTest, TabRunsFromOkToCancelToBrowseToTheBox) {
 
 TEST_F(RunDialogTest, OpensFromNewTaskButtonAndFromCtrlNWithFocusInTheBox) {
     auto shownWithFocusInBox = [this] {
-        EXPECT_TRUE(form->Showing());
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
         EXPECT_TRUE(IsWindowVisible(form->Handle()));
         EXPECT_EQ(GetFocus(), Edit());
         EXPECT_FALSE(IsWindowEnabled(main->Handle()));  // modal
@@ -97,13 +97,13 @@ TEST_F(RunDialogTest, OpensFromNewTaskButtonAndFromCtrlNWithFocusInTheBox) {
     SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     HWND newTask = main->Control(TForm1::kExecuteBtnId);
     EXPECT_EQ(WindowText(newTask), "Neuer Task...");
-    auto isShowing = [this] { return form->Showing(); };
+    auto isShowing = [this] { return IsWindowVisible(form->Handle()); };
     wintest::ModalScript fromButton(*form, {Until(isShowing), Then(shownWithFocusInBox)});
     EXPECT_TRUE(fromButton.Run([&] {
         PostMessageA(newTask, BM_CLICK, 0, 0);
         wintest::PumpUntil([&] { return opened == 1; }, 2000);
     }));
-    EXPECT_FALSE(form->Showing());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 
     // Ctrl+N: the accelerator reads the Ctrl key's state, not the message.
@@ -136,7 +136,7 @@ TEST_F(RunDialogTest, OkIsEnabledExactlyWhileTheBoxHoldsText) {
             Key(Edit(), VK_RETURN);  // a disabled OK ignores Enter
         }),
         Then([&] {
-            EXPECT_TRUE(form->Showing());
+            EXPECT_TRUE(IsWindowVisible(form->Handle()));
             EXPECT_TRUE(shell.calls.empty());
             Type("x");
             Key(Edit(), VK_ESCAPE);
@@ -164,7 +164,7 @@ TEST_F(RunDialogTest, ShellFailureExplainsTheCodeAndLeavesTheTextSelectedInTheOp
                                                "\r\rDie Datei wurde nicht gefunden.");
             EXPECT_EQ(boxes.shown[0].caption, "nichtda.exe -x");
             EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
-            EXPECT_TRUE(form->Showing());
+            EXPECT_TRUE(IsWindowVisible(form->Handle()));
             EXPECT_EQ(GetFocus(), Edit());
             EXPECT_EQ(Selection(), std::make_pair(0, 14));
             EXPECT_EQ(HistoryCount(), 1);  // the failed text is kept
@@ -183,7 +183,7 @@ TEST_F(RunDialogTest, SuccessClosesAndMinimisesOnlyWhileTheOptionIsChecked) {
     EXPECT_EQ(shell.calls[0].file, "C:\\Pfad mit Blank\\p.exe");
     EXPECT_EQ(shell.calls[0].parameters, "-q");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(form->Showing());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(IsIconic(main->Handle()));
 
@@ -193,7 +193,7 @@ TEST_F(RunDialogTest, SuccessClosesAndMinimisesOnlyWhileTheOptionIsChecked) {
     shell.result = 32;  // the smallest success
     EXPECT_TRUE(ShowWith({Then([&] { ClickWithMouse(TExecuteForm::kBokId); })}));
     EXPECT_EQ(shell.calls.size(), 2u);
-    EXPECT_FALSE(form->Showing());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_FALSE(IsIconic(main->Handle()));
 }
 
@@ -224,7 +224,7 @@ TEST_F(RunDialogTest, RealShellStartsTheChildProgramWithItsParameter) {
         Then([&] { Key(Edit(), VK_RETURN); }),
     }));
     EXPECT_TRUE(boxes.shown.empty()) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
-    EXPECT_FALSE(form->Showing());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
 
     std::set<DWORD> started;
     wintest::PumpUntil(

@@ -1,6 +1,7 @@
 // The shipped program as it starts (main window, about and run dialog all
 // created), read and driven from this process as another program would.
 #include "StartedProgram.h"
+#include "Version.h"
 
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/Unit1_win.h"
@@ -196,7 +197,7 @@ TEST(StartedProgramTest, TheExecutableCarriesItsVersionBlock) {
     EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
     EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(3, 1));
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
-    EXPECT_EQ(VersionString(block, "FileVersion"), "1.4.0.1");
+    EXPECT_EQ(VersionString(block, "FileVersion"), VELMORA_FILE_VERSION_TEXT);
     EXPECT_EQ(VersionString(block, "ProductVersion"), "1.3.0.0");
     for (const char* field : {"FileDescription", "InternalName", "ProductName"}) {
         EXPECT_EQ(VersionString(block, field), "Velmora") << field;

@@ -171,7 +171,7 @@ LRESULT TInfoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintImage1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
     }
-    return TModalForm::OnMessage(message, wParam, lParam);
+    return ModalForm::OnMessage(message, wParam, lParam);
 }
 
 // The white header band, closed by a lowered bevel line (shadow over

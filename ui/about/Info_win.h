@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-class TInfoForm : public TModalForm {
+class TInfoForm : public ModalForm {
 public:
     TInfoForm() = default;
     ~TInfoForm() override;

@@ -3,8 +3,8 @@
 // window, runs the message loop and catches what escapes event handlers.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "ui/app/Dialogs.h"
-#include "ui/app/Handles_win.h"
 
 #include <windows.h>
 
@@ -15,12 +15,12 @@
 
 namespace velmora {
 
-class TApplication {
+class ApplicationObject {
 public:
-    TApplication() = default;
-    TApplication(const TApplication&) = delete;
-    TApplication& operator=(const TApplication&) = delete;
-    ~TApplication();
+    ApplicationObject() = default;
+    ApplicationObject(const ApplicationObject&) = delete;
+    ApplicationObject& operator=(const ApplicationObject&) = delete;
+    ~ApplicationObject();
 
     void Initialize(HINSTANCE instance);
     HINSTANCE Instance() const { return instance_; }
@@ -62,21 +62,21 @@ public:
 private:
     class Boxes : public IMessageBoxes {
     public:
-        explicit Boxes(TApplication& app) : app_(app) {}
+        explicit Boxes(ApplicationObject& app) : app_(app) {}
         BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
         IMessageBoxes* replacement = nullptr;
 
     private:
-        TApplication& app_;
+        ApplicationObject& app_;
     };
     class ShellOpen : public IShell {
     public:
-        explicit ShellOpen(TApplication& app) : app_(app) {}
+        explicit ShellOpen(ApplicationObject& app) : app_(app) {}
         std::uintptr_t Open(const std::string& file, const std::string& parameters) override;
         IShell* replacement = nullptr;
 
     private:
-        TApplication& app_;
+        ApplicationObject& app_;
     };
 
     bool TranslateForMainWindow(MSG& msg);
@@ -92,7 +92,7 @@ private:
 };
 
 // The program's one application object.
-TApplication& Application();
+ApplicationObject& Application();
 
 // Runs `handler` and hands any exception to the application's default
 // exception handler, so that no exception crosses a Win32 frame.
@@ -105,30 +105,5 @@ auto Guarded(F&& handler) noexcept -> decltype(handler()) {
         return decltype(handler())();
     }
 }
-
-// Calls `visitor` for each top-level window of the calling thread until it
-// returns false. An exception from `visitor` ends the enumeration and is
-// rethrown here, never through the system's frames.
-void ForEachThreadWindow(const std::function<bool(HWND)>& visitor);
-
-// The state of one ForEachThreadWindow, handed to the system's callback.
-struct ThreadWindowVisit {
-    const std::function<bool(HWND)>& visitor;
-    std::exception_ptr error;
-    static BOOL CALLBACK Callback(HWND window, LPARAM visit);
-};
-
-// Disables the application's enabled top-level windows for the lifetime of
-// the object (a modal box or dialog is showing) and enables them again.
-class TaskWindowsDisabled {
-public:
-    explicit TaskWindowsDisabled(HWND except = nullptr);
-    ~TaskWindowsDisabled();
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-
-private:
-    std::vector<HWND> disabled_;
-};
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 // Windows built from pixel tables given at 96 DPI and scaled to the screen.
 #pragma once
 
-#include "ui/app/Handles_win.h"
+#include "base/Handles_win.h"
 
 #include <windows.h>
 

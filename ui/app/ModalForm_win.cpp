@@ -24,8 +24,8 @@ void SetOwner(HWND window, HWND owner) {
 
 }  // namespace
 
-void TModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
-                            bool topmost) {
+void ModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
+                           bool topmost) {
     dpi_ = ScreenDpi();
     topmost_ = topmost;
     font_ = MakeWindowFont(dpi_);
@@ -38,7 +38,7 @@ void TModalForm::CreateForm(const char* className, const char* caption, int clie
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
-void TModalForm::CenterOnPrimaryMonitor() {
+void ModalForm::CenterOnPrimaryMonitor() {
     RECT r{};
     GetWindowRect(Handle(), &r);
     const int width = r.right - r.left;
@@ -47,7 +47,7 @@ void TModalForm::CenterOnPrimaryMonitor() {
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TModalForm::ShowModal() {
+void ModalForm::ShowModal() {
     if (showing_) return;
     showing_ = true;
     closed_ = false;
@@ -73,7 +73,7 @@ void TModalForm::ShowModal() {
     Application().RunModal(Handle(), closed_);
 }
 
-void TModalForm::Close() {
+void ModalForm::Close() {
     if (closed_) return;
     FormClose();
     closed_ = true;
@@ -84,7 +84,7 @@ void TModalForm::Close() {
     SetOwner(Handle(), Application().Handle());
 }
 
-LRESULT TModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
         case WM_COMMAND: {

@@ -4,22 +4,22 @@
 // run; ShowModal shows it, Close hides it and ends the modal loop.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "ui/app/Application_win.h"
-#include "ui/app/Handles_win.h"
 #include "ui/app/Layout_win.h"
+#include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Window_win.h"
 
 #include <memory>
 
 namespace velmora {
 
-class TModalForm : public Window {
+class ModalForm : public Window {
 public:
     // Shows the form, runs FormShow, and returns once it is closed.
     void ShowModal();
     // Closes the form: FormClose runs, the window hides, ShowModal returns.
     void Close();
-    bool Showing() const { return showing_; }
 
     int Dpi() const { return dpi_; }
     HFONT Font() const { return font_.Get(); }

@@ -6,6 +6,21 @@
 
 namespace velmora {
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void FocusMemory::Deactivated(HWND window) {
+    HWND focus = GetFocus();
+    control_ = focus && IsChild(window, focus) ? focus : nullptr;
+}
+
+HWND FocusMemory::Control() const {
+    return control_ && IsWindow(control_) && IsWindowVisible(control_) ? control_ : nullptr;
+}
+
 Window::~Window() {
     if (handle_) {
         SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);

@@ -4,7 +4,27 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace velmora {
+
+// A window's text, whatever its length.
+std::string WindowText(HWND window);
+
+// The control of a window that had the focus when the window was last
+// deactivated, so that activating it again can put the focus back there,
+// as a dialog does.
+class FocusMemory {
+public:
+    // On deactivation: remembers the child of `window` that has the focus,
+    // or nothing when the focus is elsewhere.
+    void Deactivated(HWND window);
+    // The remembered control while it still exists and shows, else nullptr.
+    HWND Control() const;
+
+private:
+    HWND control_ = nullptr;
+};
 
 class Window {
 public:

@@ -116,10 +116,6 @@ bool MainMenuModel::Checked(int id) const {
     const MenuItem* item = Find(id);
     return item && item->checked;
 }
-bool MainMenuModel::Visible(int id) const {
-    const MenuItem* item = Find(id);
-    return item && item->visible;
-}
 std::string MainMenuModel::Caption(int id) const {
     return Find(id) ? Find(id)->caption : std::string();
 }
@@ -196,6 +192,17 @@ ShortcutResolution MainMenuModel::Resolve(const MenuKey& key) const {
         return {item.id, acts};
     }
     return {};
+}
+
+ShortcutResolution MainMenuModel::ResolveShortcut(const MenuKey& key, bool windowMinimized) const {
+    ShortcutResolution resolution = Resolve(key);
+    if (windowMinimized && Shown(resolution.item)) resolution.acts = false;
+    return resolution;
+}
+
+// The task context menu opens on "Wechseln zu", as a double click would.
+int MainMenuModel::DefaultItem(int popup) {
+    return popup == kTaskMenu ? kTaskTurnToItem : kNoItem;
 }
 
 std::vector<MenuKey> MainMenuModel::Shortcuts() const {

@@ -1,7 +1,7 @@
 // The main window's menus as data: the menu bar, the two context menus and
 // their items with captions, states, tags and shortcuts, and the rules that
 // change them (page switches, radio marks, which item a shortcut reaches).
-// Nothing here knows about windows; TMainMenu shows it as Win32 menus.
+// Nothing here knows about windows; MainMenu shows it as Win32 menus.
 #pragma once
 
 #include "ui/main/ProcessListController.h"
@@ -118,7 +118,6 @@ public:
 
     bool Enabled(int id) const;
     bool Checked(int id) const;
-    bool Visible(int id) const;
     std::string Caption(int id) const;
     int Tag(int id) const;
     // The item and every menu above it are visible: it is in its menu bar
@@ -146,6 +145,12 @@ public:
     // order that carries the key, shown or not; it acts only when it and
     // every menu above it are enabled. A menu's own shortcut never acts.
     ShortcutResolution Resolve(const MenuKey& key) const;
+    // A key pressed in the window: as Resolve, except that an item of the
+    // window's menu does nothing while the window is minimised, as Windows'
+    // own translation sends no command for it then.
+    ShortcutResolution ResolveShortcut(const MenuKey& key, bool windowMinimized) const;
+    // The default item of a popup menu (shown in bold), or kNoItem.
+    static int DefaultItem(int popup);
     // Every key some item carries, each once, in menu order: the table the
     // window translates keys with.
     std::vector<MenuKey> Shortcuts() const;

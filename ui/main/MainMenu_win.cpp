@@ -6,33 +6,34 @@ namespace velmora {
 
 static_assert(kKeyDelete == VK_DELETE && kKeyF4 == VK_F4 && kKeyF5 == VK_F5);
 
-TMainMenu::TMainMenu() {
+MainMenu::MainMenu() {
     model_.OnChange = [this](const MenuItem& item, MenuChange change) { OnChange(item, change); };
 }
 
-// The menu bar goes with its window, and a menu that is part of another
-// goes with that one. What nothing else destroys is held here: the context
-// menus, and a submenu while it is hidden (taken out of its menu).
-void TMainMenu::UpdateOwnership() {
-    for (Handle& popup : popups_) {
-        const MenuItem* item = model_.Find(popup.id);
-        const bool root = item->parent == kNoItem && item->id != kMenuBar;
-        const bool detached = item->parent != kNoItem && !item->visible;
-        if ((root || detached) && !popup.owned) popup.owned.Reset(popup.menu);
-        if (!(root || detached) && popup.owned) popup.owned.Release();
+// Who destroys a menu, in one place: each menu made in Build has one owner
+// in popups_, and only that owner destroys it. The system would destroy a
+// menu with the window it belongs to, and a submenu with the menu it is
+// part of; so the window hands its bar back (Detach), and here every
+// submenu is taken out of its parent before the owners destroy them.
+MainMenu::~MainMenu() {
+    for (const Handle& popup : popups_) {
+        HMENU menu = popup.menu.Get();
+        for (int count = GetMenuItemCount(menu); count > 0; --count) RemoveMenu(menu, count - 1, MF_BYPOSITION);
     }
 }
 
-void TMainMenu::Build() {
+void MainMenu::Detach(HWND window) const {
+    if (window && GetMenu(window) == Bar()) SetMenu(window, nullptr);
+}
+
+void MainMenu::Build() {
     for (const MenuItem& item : model_.Items()) {
         if (!item.popup) continue;
-        HMENU menu = item.id == kMenuBar ? CreateMenu() : CreatePopupMenu();
+        MenuHandle menu(item.id == kMenuBar ? CreateMenu() : CreatePopupMenu());
         if (!menu) throw std::runtime_error("Das Menü konnte nicht erstellt werden.");
-        popups_.push_back({item.id, menu, MenuHandle()});
+        popups_.push_back({item.id, std::move(menu)});
     }
     for (const Handle& popup : popups_) Fill(popup.id);
-    UpdateOwnership();
-    SetMenuDefaultItem(TaskMenu(), kTaskTurnToItem, FALSE);
 
     shortcuts_ = model_.Shortcuts();
     std::vector<ACCEL> keys;
@@ -44,20 +45,20 @@ void TMainMenu::Build() {
     accelerators_.Reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
 }
 
-std::optional<MenuKey> TMainMenu::ShortcutKey(int command) const {
+std::optional<MenuKey> MainMenu::ShortcutKey(int command) const {
     const int index = command - kShortcutCommandFirst;
     if (index < 0 || index >= static_cast<int>(shortcuts_.size())) return std::nullopt;
     return shortcuts_[static_cast<std::size_t>(index)];
 }
 
-HMENU TMainMenu::Popup(int id) const {
+HMENU MainMenu::Popup(int id) const {
     for (const Handle& popup : popups_) {
-        if (popup.id == id) return popup.menu;
+        if (popup.id == id) return popup.menu.Get();
     }
     return nullptr;
 }
 
-MENUITEMINFOA TMainMenu::Info(const MenuItem& item, std::string& text) const {
+MENUITEMINFOA MainMenu::Info(const MenuItem& item, std::string& text) const {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
     if (item.separator) {
@@ -72,14 +73,14 @@ MENUITEMINFOA TMainMenu::Info(const MenuItem& item, std::string& text) const {
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | (item.popup ? MIIM_SUBMENU : 0);
     info.fType = MFT_STRING | (item.radio ? MFT_RADIOCHECK : 0);
     info.fState = (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : MFS_UNCHECKED) |
-                  (item.id == kTaskTurnToItem ? MFS_DEFAULT : 0);
+                  (item.id == MainMenuModel::DefaultItem(item.parent) ? MFS_DEFAULT : 0);
     info.wID = item.id;
     info.hSubMenu = item.popup ? Popup(item.id) : nullptr;
     info.dwTypeData = text.data();
     return info;
 }
 
-int TMainMenu::Position(const MenuItem& item) const {
+int MainMenu::Position(const MenuItem& item) const {
     if (!item.visible) return -1;
     int position = 0;
     for (const MenuItem& sibling : model_.Items()) {
@@ -89,7 +90,7 @@ int TMainMenu::Position(const MenuItem& item) const {
     return -1;
 }
 
-void TMainMenu::Fill(int parentId) {
+void MainMenu::Fill(int parentId) {
     HMENU menu = Popup(parentId);
     // RemoveMenu keeps submenus alive, so a hidden submenu keeps its items.
     for (int count = GetMenuItemCount(menu); count > 0; --count) RemoveMenu(menu, count - 1, MF_BYPOSITION);
@@ -102,7 +103,7 @@ void TMainMenu::Fill(int parentId) {
     }
 }
 
-void TMainMenu::Apply(const MenuItem& item) {
+void MainMenu::Apply(const MenuItem& item) {
     int position = Position(item);
     if (position < 0) return;
     std::string text;
@@ -112,11 +113,10 @@ void TMainMenu::Apply(const MenuItem& item) {
 }
 
 // Before Build there is nothing on screen to update.
-void TMainMenu::OnChange(const MenuItem& item, MenuChange change) {
+void MainMenu::OnChange(const MenuItem& item, MenuChange change) {
     if (popups_.empty()) return;
     if (change == MenuChange::Visibility) {
         Fill(item.parent);
-        UpdateOwnership();
     } else {
         Apply(item);
     }

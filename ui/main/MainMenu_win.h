@@ -1,10 +1,11 @@
 // The main window's menus on screen: the menu bar, the two context menus
 // and the accelerator table, built from MainMenuModel and kept in step with
 // it. A hidden item is taken out of its menu and put back with everything
-// it had; the model keeps its state meanwhile.
+// it had; the model keeps its state meanwhile. Every menu made here is held
+// by one owner here and destroyed by it alone (MainMenu_win.cpp says how).
 #pragma once
 
-#include "ui/app/Handles_win.h"
+#include "base/Handles_win.h"
 #include "ui/main/MainMenuModel.h"
 
 #include <windows.h>
@@ -15,12 +16,12 @@
 
 namespace velmora {
 
-class TMainMenu {
+class MainMenu {
 public:
-    TMainMenu();
-    ~TMainMenu() = default;
-    TMainMenu(const TMainMenu&) = delete;
-    TMainMenu& operator=(const TMainMenu&) = delete;
+    MainMenu();
+    ~MainMenu();
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
 
     MainMenuModel& Model() { return model_; }
     const MainMenuModel& Model() const { return model_; }
@@ -33,6 +34,9 @@ public:
     HMENU ProcessMenu() const { return Popup(kProcessMenu); }
     HMENU TaskMenu() const { return Popup(kTaskMenu); }
     HACCEL Accelerators() const { return accelerators_.Get(); }
+    // Takes the menu bar back from `window` while it is being destroyed,
+    // which would otherwise destroy the bar with itself.
+    void Detach(HWND window) const;
 
     // The accelerator table sends WM_COMMAND with these identifiers, one per
     // key of the model's shortcuts. They name no menu item, so every key
@@ -44,8 +48,7 @@ public:
 private:
     struct Handle {
         int id;
-        HMENU menu;
-        MenuHandle owned;  // holds `menu` while nothing else destroys it
+        MenuHandle menu;
     };
 
     // Position of a shown item in its parent menu, or -1.
@@ -53,7 +56,6 @@ private:
     void Fill(int parentId);
     void Apply(const MenuItem& item);
     void OnChange(const MenuItem& item, MenuChange change);
-    void UpdateOwnership();
     MENUITEMINFOA Info(const MenuItem& item, std::string& text) const;
 
     MainMenuModel model_;

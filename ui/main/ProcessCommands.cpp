@@ -32,7 +32,7 @@ struct PinnedProcess {
 // Error texts come from the code of the call that failed, read right after
 // it. Nothing is read from the rows once a box has opened, because timer
 // refreshes go on and may remove them.
-void TProcessListController::FinalizeProcessBtnClick() {
+void ProcessListController::FinalizeProcessBtnClick() {
     const std::vector<int> selected = rows_.SelectedRows();
     if (selected.size() > 1)
         FinalizeSeveral(selected);
@@ -40,7 +40,7 @@ void TProcessListController::FinalizeProcessBtnClick() {
         FinalizeOne(selected.front());
 }
 
-void TProcessListController::FinalizeOne(int row) {
+void ProcessListController::FinalizeOne(int row) {
     const TProcess& record = rows_.Record(row);
     const std::string name = record.Name;
     const OwnedHandle handle = record.OpenForTerminate(system_);
@@ -59,7 +59,7 @@ void TProcessListController::FinalizeOne(int row) {
                 BoxKind::Error);
 }
 
-void TProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
+void ProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
     std::vector<PinnedProcess> pinned;
     pinned.reserve(selected.size());
     for (const int row : selected) {
@@ -94,7 +94,7 @@ void TProcessListController::FinalizeSeveral(const std::vector<int>& selected) {
     boxes_.Show(head + "\r\r" + ErrorCodeText(lastError), kFinalizeSeveralCaption, BoxKind::Error);
 }
 
-ProcessCommandState TProcessListController::SetProcessCommandsEnabled(bool enabled) {
+ProcessCommandState ProcessListController::SetProcessCommandsEnabled(bool enabled) {
     ProcessCommandState state;
     state.buttonEnabled = enabled;
     state.menuCaption = "Prozess beenden";
@@ -103,7 +103,7 @@ ProcessCommandState TProcessListController::SetProcessCommandsEnabled(bool enabl
     return state;
 }
 
-ProcessCommandState TProcessListController::ProcessViewChange() const {
+ProcessCommandState ProcessListController::ProcessViewChange() const {
     const std::size_t count = rows_.SelectedRows().size();
     ProcessCommandState state = SetProcessCommandsEnabled(count > 0);
     if (count == 1) {
@@ -117,7 +117,7 @@ ProcessCommandState TProcessListController::ProcessViewChange() const {
 
 // The mark follows the Priority text of the first selected row's record
 // (as added, or as set by the last successful change), not the column text.
-PriorityMarks TProcessListController::ProcessMenuPopup() const {
+PriorityMarks ProcessListController::ProcessMenuPopup() const {
     const std::vector<int> selected = rows_.SelectedRows();
     PriorityMarks marks;
     if (selected.empty()) return marks;
@@ -135,7 +135,7 @@ PriorityMarks TProcessListController::ProcessMenuPopup() const {
 
 // Acts on the first selected row only. The refresh afterwards shows the
 // new priority; it does nothing when the command arrived during a refresh.
-void TProcessListController::SetPriorityItemClick(std::uint32_t tag) {
+void ProcessListController::SetPriorityItemClick(std::uint32_t tag) {
     const std::vector<int> selected = rows_.SelectedRows();
     if (selected.empty()) return;
     const int row = selected.front();

@@ -4,6 +4,7 @@
 // into controls; nothing here knows about windows.
 #pragma once
 
+#include "base/ScopeExit.h"
 #include "process/SystemExt.h"
 #include "ui/app/Dialogs.h"
 #include "ui/main/ProcessRows.h"
@@ -30,18 +31,21 @@ struct PriorityMarks {
     std::optional<std::uint32_t> checkedClass;  // tag of the item to check, after clearing all six
 };
 
-class TProcessListController {
+class ProcessListController {
 public:
-    TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes);
-    TProcessListController(const TProcessListController&) = delete;
-    TProcessListController& operator=(const TProcessListController&) = delete;
+    ProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes);
+    ProcessListController(const ProcessListController&) = delete;
+    ProcessListController& operator=(const ProcessListController&) = delete;
 
     // Refresh (ProcessListRefresh.cpp)
     void UpdateProcessList();
-    bool Refreshing() const { return refreshing_; }
-    // Whether the window may close now. Not while a refresh runs: the rows
-    // must not go under it, so the request waits until it has ended.
-    bool FormCloseQuery() const { return !refreshing_; }
+    // Whether the window may close now. Not while a refresh or a sort runs:
+    // the rows must not go under it. The request is then remembered, and
+    // OnDeferredClose runs once when the refresh or sort has ended, however
+    // it ended.
+    bool FormCloseQuery();
+    // Must not throw: it runs while the refresh unwinds.
+    std::function<void()> OnDeferredClose;
     // Runs once at the end of a refresh that rewrote a text of an existing
     // row, as a list view reports a row whose text changed (the process
     // commands then follow the selection again).
@@ -49,8 +53,6 @@ public:
 
     // Ordering (ProcessListSorting.cpp)
     void ResetSort();
-    int SortColumn() const { return sortColumn_; }
-    bool SortAscending() const { return sortAscending_; }
     int ProcessViewCompare(const RowRef& a, const RowRef& b) const;
     // True when the rows were sorted now and a row is selected: the window
     // then scrolls the first selected row near the top.
@@ -65,22 +67,18 @@ public:
     void SetPriorityItemClick(std::uint32_t tag);
 
 private:
-    // Sets a flag for the lifetime of the scope, clearing it on every way out.
-    class FlagScope {
-    public:
-        explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-        ~FlagScope() { flag_ = false; }
-        FlagScope(const FlagScope&) = delete;
-        FlagScope& operator=(const FlagScope&) = delete;
-
-    private:
-        bool& flag_;
-    };
+    // Marks the rows busy until the returned guard goes out of scope, which
+    // then hands on a close requested meanwhile.
+    auto Busy() {
+        refreshing_ = true;
+        return ScopeExit([this] { EndBusy(); });
+    }
+    void EndBusy();
 
     void FinalizeOne(int row);
     void FinalizeSeveral(const std::vector<int>& selected);
-    // Sorts until no further sort was requested meanwhile. Runs with
-    // refreshing_ set, so no refresh can change the rows under the sort.
+    // Runs with refreshing_ set, so no refresh can change the rows under
+    // the sort.
     void SortRows();
 
     ISystem& system_;
@@ -88,7 +86,8 @@ private:
     IMessageBoxes& boxes_;
 
     bool refreshing_ = false;
-    bool sortPending_ = false;  // a header click arrived during a refresh
+    bool sortPending_ = false;   // a header click arrived during a refresh
+    bool closePending_ = false;  // a close was requested during a refresh
     int sortColumn_ = kColumnPid;
     bool sortAscending_ = true;
 };

@@ -10,12 +10,7 @@ namespace velmora {
 
 namespace {
 
-RowTexts TextsOf(const TProcess& record) {
-    return {record.Name, std::to_string(record.ProcessID), std::to_string(record.Threads), record.Priority};
-}
-
-// A number's decimal text on the stack: comparing a row's texts with its
-// record costs no string at all when nothing changed.
+// A number's decimal text on the stack.
 class Decimal {
 public:
     template <typename T>
@@ -27,32 +22,52 @@ private:
     char* end_;
 };
 
-// Opens the view's update bracket at the first change only, so a refresh
-// that changes nothing never makes the view repaint.
-class UpdateBracket {
+// The texts a record shows in the four columns, the one place they are
+// made. The numbers stay on the stack, so comparing a row's texts with its
+// record costs no string at all when nothing changed.
+class RecordTexts {
 public:
-    explicit UpdateBracket(IProcessRows& rows) : rows_(rows) {}
-    ~UpdateBracket() {
-        if (open_) rows_.EndUpdate();
-    }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
+    explicit RecordTexts(const TProcess& record) : record_(record), pid_(record.ProcessID), threads_(record.Threads) {}
 
-    void Open() {
-        if (open_) return;
-        rows_.BeginUpdate();
-        open_ = true;
+    std::string_view operator[](int column) const {
+        switch (column) {
+            case kColumnName: return record_.Name;
+            case kColumnPid: return pid_.View();
+            case kColumnThreads: return threads_.View();
+            default: return record_.Priority;
+        }
+    }
+    RowTexts Strings() const {
+        RowTexts texts;
+        for (int column = 0; column < kColumnCount; ++column)
+            texts[static_cast<std::size_t>(column)] = std::string((*this)[column]);
+        return texts;
     }
 
 private:
-    IProcessRows& rows_;
-    bool open_ = false;
+    const TProcess& record_;
+    Decimal pid_;
+    Decimal threads_;
 };
 
 }  // namespace
 
-TProcessListController::TProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
+ProcessListController::ProcessListController(ISystem& system, IProcessRows& rows, IMessageBoxes& boxes)
     : system_(system), rows_(rows), boxes_(boxes) {}
+
+bool ProcessListController::FormCloseQuery() {
+    if (refreshing_) closePending_ = true;
+    return !refreshing_;
+}
+
+// The one place a deferred close is handed on: the window closes once the
+// rows are no longer in use, instead of asking again and again meanwhile.
+void ProcessListController::EndBusy() {
+    refreshing_ = false;
+    if (!closePending_) return;
+    closePending_ = false;
+    if (OnDeferredClose) OnDeferredClose();
+}
 
 // Reconciles the rows with one snapshot: texts that differ are rewritten,
 // new processes appended, rows of vanished processes removed. Rows are found
@@ -60,12 +75,21 @@ TProcessListController::TProcessListController(ISystem& system, IProcessRows& ro
 // and no window messages are processed, so only our own calls change the
 // rows meanwhile. A header click during the refresh only records its sort,
 // done here at the end. An exception leaves the rows as far as they got,
-// clears Refreshing and skips the sort (a deferred one stays pending).
-void TProcessListController::UpdateProcessList() {
+// ends the busy state and skips the sort (a deferred one stays pending).
+void ProcessListController::UpdateProcessList() {
     if (refreshing_) return;
     const TProcessList list(system_);
-    FlagScope busy(refreshing_);
-    UpdateBracket update(rows_);
+    const auto busy = Busy();
+    // The view's update bracket opens at the first change only, so a refresh
+    // that changes nothing never makes the view repaint.
+    bool updating = false;
+    const ScopeExit endUpdate([&] {
+        if (updating) rows_.EndUpdate();
+    });
+    const auto beginUpdate = [&] {
+        if (!updating) rows_.BeginUpdate();
+        updating = true;
+    };
     bool changed = false;
     bool textChanged = false;
 
@@ -78,11 +102,12 @@ void TProcessListController::UpdateProcessList() {
 
     for (int i = 0; i < list.Count(); ++i) {
         const TProcess& record = list.Items(i);
+        const RecordTexts texts(record);
         const int found = rowOf.RowOf(record.ProcessID);
         if (found < 0) {
-            update.Open();
+            beginUpdate();
             const int row = static_cast<int>(keep.size());
-            rows_.Append(TextsOf(record), TProcess::CreateCopy(record));
+            rows_.Append(texts.Strings(), TProcess::CreateCopy(record));
             rowOf.Add(record.ProcessID, row);
             keep.push_back(true);
             changed = true;
@@ -90,12 +115,9 @@ void TProcessListController::UpdateProcessList() {
         }
         const int row = found;
         keep[static_cast<std::size_t>(row)] = true;
-        const Decimal pid(record.ProcessID);
-        const Decimal threads(record.Threads);
-        const std::string_view texts[kColumnCount] = {record.Name, pid.View(), threads.View(), record.Priority};
         for (int column = 0; column < kColumnCount; ++column) {
             if (rows_.Text(row, column) == texts[column]) continue;
-            update.Open();
+            beginUpdate();
             rows_.SetText(row, column, std::string(texts[column]));
             changed = textChanged = true;
         }
@@ -104,13 +126,13 @@ void TProcessListController::UpdateProcessList() {
     // From the back, so the indices still to visit stay valid.
     for (int row = static_cast<int>(keep.size()) - 1; row >= 0; --row) {
         if (keep[static_cast<std::size_t>(row)]) continue;
-        update.Open();
+        beginUpdate();
         rows_.Remove(row);
         changed = true;
     }
 
     if (changed || sortPending_) {
-        update.Open();
+        beginUpdate();
         SortRows();
     }
     if (textChanged && OnRowTextChanged) OnRowTextChanged();

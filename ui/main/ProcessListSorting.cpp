@@ -4,19 +4,19 @@
 
 namespace velmora {
 
-void TProcessListController::ResetSort() {
+void ProcessListController::ResetSort() {
     sortColumn_ = kColumnPid;
     sortAscending_ = true;
 }
 
-int TProcessListController::ProcessViewCompare(const RowRef& a, const RowRef& b) const {
+int ProcessListController::ProcessViewCompare(const RowRef& a, const RowRef& b) const {
     return CompareProcessRows(a, b, sortColumn_, sortAscending_);
 }
 
 // A click on the sort column flips the direction, any other column sorts
 // ascending; an unknown caption counts as the current column. During a
 // refresh the rows are not sorted under it: the refresh sorts when it ends.
-bool TProcessListController::ProcessViewColumnClick(const std::string& columnCaption) {
+bool ProcessListController::ProcessViewColumnClick(const std::string& columnCaption) {
     const int column = SortColumnForCaption(columnCaption).value_or(sortColumn_);
     sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
     sortColumn_ = column;
@@ -25,18 +25,16 @@ bool TProcessListController::ProcessViewColumnClick(const std::string& columnCap
         return false;
     }
     {
-        FlagScope busy(refreshing_);
+        const auto busy = Busy();
         SortRows();
     }
     return !rows_.SelectedRows().empty();
 }
 
-void TProcessListController::SortRows() {
+void ProcessListController::SortRows() {
     const auto compare = [this](const RowRef& a, const RowRef& b) { return ProcessViewCompare(a, b); };
-    do {
-        sortPending_ = false;
-        rows_.Sort(compare);
-    } while (sortPending_);
+    sortPending_ = false;
+    rows_.Sort(compare);
 }
 
 }  // namespace velmora

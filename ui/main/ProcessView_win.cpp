@@ -2,26 +2,12 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace velmora {
 
-// A row's data is made in Append and held by a unique_ptr until the list
-// view has taken it as the item's LPARAM; from then on the list view owns
-// it and hands it back through LVN_DELETEITEM or LVN_DELETEALLITEMS. This is
-// the one place it is freed.
-void ProcessView::ReleaseRows(std::vector<RowData*>::iterator first, std::vector<RowData*>::iterator last) {
-    for (auto it = first; it != last; ++it) delete *it;
-    rows_.erase(first, last);
-}
-
-ProcessView::~ProcessView() {
-    // Normally the list view has handed every row back on its destruction;
-    // rows it never got to (the window was never created) go here.
-    ReleaseRows(rows_.begin(), rows_.end());
-}
-
 void ProcessView::SetText(int row, int column, const std::string& text) {
-    RowData* data = rows_.at(row);
+    RowData* data = rows_.at(row).get();
     std::string& current = data->texts.at(column);
     if (current == text) return;
     current = text;
@@ -41,7 +27,7 @@ void ProcessView::Append(const RowTexts& texts, std::unique_ptr<TProcess> record
     item.lParam = reinterpret_cast<LPARAM>(data.get());
     int index = static_cast<int>(SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     if (index < 0) throw std::runtime_error("Die Zeile konnte nicht eingefügt werden.");
-    rows_.insert(rows_.begin() + index, data.release());
+    rows_.insert(rows_.begin() + index, std::move(data));
     for (int column = 1; column < kColumnCount; ++column) {
         LVITEMA sub{};
         sub.iSubItem = column;
@@ -52,17 +38,8 @@ void ProcessView::Append(const RowTexts& texts, std::unique_ptr<TProcess> record
 
 void ProcessView::Remove(int row) {
     if (row < 0 || row >= Count()) throw std::out_of_range("Zeilenindex außerhalb des gültigen Bereichs");
-    // LVN_DELETEITEM releases the row data (ItemDeleted).
     SendMessageA(view_, LVM_DELETEITEM, row, 0);
-}
-
-void ProcessView::ItemDeleted(LPARAM param) {
-    auto it = std::find(rows_.begin(), rows_.end(), reinterpret_cast<RowData*>(param));
-    if (it != rows_.end()) ReleaseRows(it, it + 1);
-}
-
-void ProcessView::AllItemsDeleted() {
-    ReleaseRows(rows_.begin(), rows_.end());
+    rows_.erase(rows_.begin() + row);
 }
 
 // Called by the list view inside LVM_SORTITEMS: an exception from the
@@ -84,14 +61,18 @@ int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM param) {
 void ProcessView::Sort(const RowCompare& compare) {
     SortContext sort{compare, nullptr};
     SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&sort), reinterpret_cast<LPARAM>(&CompareRows));
-    // Read the new order back once; everything else works on the mirror.
+    // Read the new order back once and put the mirror in it; everything
+    // else works on the mirror.
+    std::unordered_map<const RowData*, int> position(rows_.size());
     for (int i = 0; i < Count(); ++i) {
         LVITEMA item{};
         item.mask = LVIF_PARAM;
         item.iItem = i;
         SendMessageA(view_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        rows_[i] = reinterpret_cast<RowData*>(item.lParam);
+        position[reinterpret_cast<const RowData*>(item.lParam)] = i;
     }
+    std::sort(rows_.begin(), rows_.end(),
+              [&position](const auto& a, const auto& b) { return position[a.get()] < position[b.get()]; });
     if (sort.error) std::rethrow_exception(sort.error);
 }
 

@@ -1,7 +1,8 @@
 // The process list view as rows for the portable logic. Each item's data is
-// a RowData (record plus the four texts); the list view asks for the texts
-// on demand (LPSTR_TEXTCALLBACK), so a text lives in one place only, and
-// writing an unchanged text never reaches the control.
+// a RowData (record plus the four texts), owned here and lent to the list
+// view as the item's LPARAM; the list view asks for the texts on demand
+// (LPSTR_TEXTCALLBACK), so a text lives in one place only, and writing an
+// unchanged text never reaches the control.
 #pragma once
 
 #include "ui/main/ProcessRows.h"
@@ -18,7 +19,7 @@ namespace velmora {
 class ProcessView : public IProcessRows {
 public:
     ProcessView() = default;
-    ~ProcessView() override;
+    ~ProcessView() override = default;
     ProcessView(const ProcessView&) = delete;
     ProcessView& operator=(const ProcessView&) = delete;
     void Attach(HWND listView) { view_ = listView; }
@@ -39,11 +40,6 @@ public:
 
     // Answers LVN_GETDISPINFO from the row data.
     void GetDispInfo(NMLVDISPINFOA& info) const;
-    // LVN_DELETEITEM: the row's record goes with it.
-    void ItemDeleted(LPARAM data);
-    // LVN_DELETEALLITEMS (the view is being emptied or destroyed): every
-    // record goes at once, and the view need not report rows one by one.
-    void AllItemsDeleted();
 
 private:
     struct RowData {
@@ -57,13 +53,15 @@ private:
     };
 
     static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM sort);
-    void ReleaseRows(std::vector<RowData*>::iterator first, std::vector<RowData*>::iterator last);
 
     HWND view_ = nullptr;
     // The items' data in the list view's order: every change of order goes
     // through this class, so the mirror stays exact and a refresh needs no
-    // message to the control to read a row.
-    std::vector<RowData*> rows_;
+    // message to the control to read a row. A row is freed when it leaves
+    // the mirror; the control never frees one. Items the control still
+    // holds when this object goes are never read again: the window that
+    // hosts the control no longer reaches this object then.
+    std::vector<std::unique_ptr<RowData>> rows_;
     int updateDepth_ = 0;
 };
 

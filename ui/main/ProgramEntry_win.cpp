@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     try {
-        TApplication& app = Application();
+        ApplicationObject& app = Application();
         app.Initialize(instance);
         app.SetTitle("Velmora");
 

@@ -72,7 +72,7 @@ void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
 }  // namespace
 
 // Page windows forward what their controls tell them to the main window.
-class TPage : public Window {
+class TabPage : public Window {
 public:
     void Create(HWND parent) {
         CreateHandle("TVelmoraPage", "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0, 0,
@@ -95,11 +95,13 @@ TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application(
     // The rows take their texts through callbacks, so the list view reports
     // no text change of its own; the refresh does.
     controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
+    // A close that arrived during a refresh, once the refresh has ended.
+    controller_.OnDeferredClose = [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); };
 }
 
 TForm1::~TForm1() {
-    // Destroy the window while this object is whole: the list view releases
-    // its rows' records through notifications that reach OnMessage.
+    // Destroy the window while this object is whole: its last messages
+    // still reach the handlers, which use the members.
     if (Handle()) DestroyWindow(Handle());
 }
 
@@ -164,31 +166,29 @@ void TForm1::CreateControls() {
     // Above the tab control in the z-order (which the tab control's
     // WS_CLIPSIBLINGS keeps from painting over them), they come before it
     // in the Tab order: list, button, tab control, and round again.
-    auto makePage = [this](TPage& page) {
-        page.Create(Handle());
-        SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return page.Handle();
-    };
-    tasksPage_ = std::make_unique<TPage>();
-    processesPage_ = std::make_unique<TPage>();
-    tasksTab_ = makePage(*tasksPage_);
-    processesTab_ = makePage(*processesPage_);
+    for (std::unique_ptr<TabPage>* page : {&tasksPage_, &processesPage_}) {
+        *page = std::make_unique<TabPage>();
+        (*page)->Create(Handle());
+        SetWindowPos((*page)->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    const HWND tasksTab = Page(0);
+    const HWND processesTab = Page(1);
     LayoutPages();
 
-    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab_, entry, dpi_, font_.Get());
-    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab_, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab, entry, dpi_, font_.Get());
+    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab, entry, dpi_, font_.Get());
     // Created at their designed places; the anchored ones then follow the
     // page's real size, which the tab control's own metrics decide.
     const SIZE page{Scale(kPageWidth, dpi_), Scale(kPageHeight, dpi_)};
-    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab_, entry.id), entry.anchors, page);
+    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab, entry.id), entry.anchors, page);
     for (const ControlSpec& entry : kProcessesPage) {
-        anchors_.Add(GetDlgItem(processesTab_, entry.id), entry.anchors, page);
+        anchors_.Add(GetDlgItem(processesTab, entry.id), entry.anchors, page);
     }
-    anchors_.ParentResized(tasksTab_);
-    anchors_.ParentResized(processesTab_);
-    AddColumns(GetDlgItem(tasksTab_, kTaskViewId), kTaskColumns, dpi_);
-    AddColumns(GetDlgItem(processesTab_, kProcessViewId), kProcessColumns, dpi_);
-    processView_.Attach(GetDlgItem(processesTab_, kProcessViewId));
+    anchors_.ParentResized(tasksTab);
+    anchors_.ParentResized(processesTab);
+    AddColumns(GetDlgItem(tasksTab, kTaskViewId), kTaskColumns, dpi_);
+    AddColumns(GetDlgItem(processesTab, kProcessViewId), kProcessColumns, dpi_);
+    processView_.Attach(GetDlgItem(processesTab, kProcessViewId));
 
     SelectPage(1);
 }
@@ -205,7 +205,7 @@ void TForm1::LayoutPages() {
     GetClientRect(pageControl_, &display);
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
     MapWindowPoints(pageControl_, Handle(), reinterpret_cast<POINT*>(&display), 2);
-    for (HWND page : {tasksTab_, processesTab_}) {
+    for (HWND page : {Page(0), Page(1)}) {
         if (!page) continue;
         SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
                      display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -219,9 +219,24 @@ void TForm1::SelectPage(int index) {
 }
 
 void TForm1::ShowActivePage() {
-    activePage_ = TabCtrl_GetCurSel(pageControl_);
-    ShowWindow(tasksTab_, activePage_ == 0 ? SW_SHOW : SW_HIDE);
-    ShowWindow(processesTab_, activePage_ == 1 ? SW_SHOW : SW_HIDE);
+    const int active = TabCtrl_GetCurSel(pageControl_);
+    ShowWindow(Page(0), active == 0 ? SW_SHOW : SW_HIDE);
+    ShowWindow(Page(1), active == 1 ? SW_SHOW : SW_HIDE);
+}
+
+// The tab control's selection is the one record of the page shown; before
+// the window exists the process page counts, which it starts on.
+bool TForm1::ProcessPageVisible() const {
+    return !pageControl_ || TabCtrl_GetCurSel(pageControl_) == 1;
+}
+
+HWND TForm1::Page(int index) const {
+    const std::unique_ptr<TabPage>& page = index == 0 ? tasksPage_ : processesPage_;
+    return page ? page->Handle() : nullptr;
+}
+
+HWND TForm1::Control(int id) const {
+    return GetDlgItem(Page(id == kProcessViewId || id == kFinalizeProcessBtnId ? 1 : 0), id);
 }
 
 const char* TForm1::ProcessColumnCaption(int column) {

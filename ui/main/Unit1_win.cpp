@@ -2,6 +2,7 @@
 // process commands, options, and the routing of messages to them.
 #include "ui/main/Unit1_win.h"
 
+#include "base/ScopeExit.h"
 #include "ui/app/Application_win.h"
 #include "ui/main/UpdateSpeed.h"
 
@@ -45,13 +46,10 @@ void TForm1::UpdateTimeTimer() {
     // time the refresh took; enabled again on every way out.
     timerEnabled_ = false;
     ArmTimer();
-    struct Rearm {
-        TForm1& form;
-        ~Rearm() {
-            form.timerEnabled_ = true;
-            form.ArmTimer();
-        }
-    } rearm{*this};
+    const ScopeExit rearm([this] {
+        timerEnabled_ = true;
+        ArmTimer();
+    });
     if (ProcessPageVisible()) UpdateProcessList();
 }
 
@@ -81,7 +79,7 @@ void TForm1::ProcessViewColumnClick(int column) {
 
 void TForm1::ProcessViewChange() {
     ProcessCommandState state = controller_.ProcessViewChange();
-    HWND button = GetDlgItem(processesTab_, kFinalizeProcessBtnId);
+    HWND button = Control(kFinalizeProcessBtnId);
     EnableWindow(button, state.buttonEnabled);
     if (state.buttonCaption) SetWindowTextA(button, state.buttonCaption->c_str());
     MainMenuModel& menu = menu_.Model();
@@ -134,57 +132,42 @@ void TForm1::OptionsMinimizeAfterExecutingItemClick() {
     menu.SetChecked(kOptionsMinimizeAfterExecutingItem, !menu.Checked(kOptionsMinimizeAfterExecutingItem));
 }
 
+// The table in CommandRouting.cpp says which handler a command runs.
 void TForm1::OnCommand(int id) {
-    const bool filePriority = id >= kFilePriorityFirstItem && id < kFilePriorityFirstItem + kPriorityItemCount;
-    const bool processPriority = id >= kProcessPriorityFirstItem && id < kProcessPriorityFirstItem + kPriorityItemCount;
-    if (filePriority || processPriority) return SetPriorityItemClick(menu_.Model().Tag(id));
-    switch (id) {
-        case kExecuteBtnId: return ExecuteBtnClick();
-        case kBringToFrontBtnId:
-        case kFinalizeTaskBtnId:
-        case kFinalizeProcessBtnId: return FinalizeProcessBtnClick();
-        case kFileExecuteItem: return ExecuteBtnClick();
-        case kFileFinalizeProcessItem: return FinalizeProcessBtnClick();
-        case kFileQuitItem: return FileQuitItemClick();
-        case kOptionsMinimizeAfterExecutingItem: return OptionsMinimizeAfterExecutingItemClick();
-        case kOptionsAlwaysOnTopItem: return OptionsAlwaysOnTopItemClick();
-        case kViewUpdateItem: return ViewUpdateItemClick();
-        case kViewUpdateTimeHighItem:
-        case kViewUpdateTimeNormalItem:
-        case kViewUpdateTimeLowItem:
-        case kViewUpdateTimeStoppedItem: return ViewUpdateTimeClick(menu_.Model().Tag(id));
-        case kHelpInfoItem: return HelpInfoItemClick();
-        case kProcessFinalizeItem:
-        case kTaskFinalizeItem: return FinalizeProcessBtnClick();
-        default: return;  // items without an action
+    const CommandRoute route = RouteCommand(id);
+    const int tag = route.withTag ? menu_.Model().Tag(id) : 0;
+    switch (route.handler) {
+        case CommandHandler::None: return;
+        case CommandHandler::ExecuteBtnClick: return ExecuteBtnClick();
+        case CommandHandler::FinalizeProcessBtnClick: return FinalizeProcessBtnClick();
+        case CommandHandler::FileQuitItemClick: return FileQuitItemClick();
+        case CommandHandler::OptionsMinimizeAfterExecutingItemClick: return OptionsMinimizeAfterExecutingItemClick();
+        case CommandHandler::OptionsAlwaysOnTopItemClick: return OptionsAlwaysOnTopItemClick();
+        case CommandHandler::ViewUpdateItemClick: return ViewUpdateItemClick();
+        case CommandHandler::ViewUpdateTimeClick: return ViewUpdateTimeClick(tag);
+        case CommandHandler::SetPriorityItemClick: return SetPriorityItemClick(tag);
+        case CommandHandler::HelpInfoItemClick: return HelpInfoItemClick();
     }
 }
 
 // Every key of the accelerator table arrives here, whatever its item's
 // state: the menu model says which item it reached and whether it acts.
-// Windows' own translation sends no command for an item of the window's
-// menu while the window is minimised; that stays so.
 void TForm1::OnShortcut(int command) {
     std::optional<MenuKey> key = menu_.ShortcutKey(command);
     if (!key) return;
-    ShortcutResolution resolution = menu_.Model().Resolve(*key);
-    if (IsIconic(Handle()) && menu_.Model().Shown(resolution.item)) resolution.acts = false;
-    lastShortcut_ = resolution;
-    ++shortcutCount_;
+    const ShortcutResolution resolution = menu_.Model().ResolveShortcut(*key, IsIconic(Handle()) != FALSE);
     if (resolution.acts) OnCommand(resolution.item);
 }
 
 LRESULT TForm1::OnNotify(NMHDR& header) {
     HWND processes = processView_.Handle();
-    HWND tasks = GetDlgItem(tasksTab_, kTaskViewId);
+    HWND tasks = Control(kTaskViewId);
     if (header.hwndFrom == pageControl_ && header.code == TCN_SELCHANGE) {
         ShowActivePage();
         PageControlChange();
     } else if (header.hwndFrom == processes) {
         switch (header.code) {
             case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
-            case LVN_DELETEITEM: processView_.ItemDeleted(reinterpret_cast<NMLISTVIEW&>(header).lParam); break;
-            case LVN_DELETEALLITEMS: processView_.AllItemsDeleted(); return TRUE;  // no LVN_DELETEITEM each
             case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
             case LVN_ITEMCHANGED: ProcessViewChange(); break;
             default: break;
@@ -200,7 +183,7 @@ void TForm1::OnContextMenu(HWND control, int x, int y) {
     if (control == processView_.Handle()) {
         ProcessMenuPopup();
         menu = menu_.ProcessMenu();
-    } else if (control == GetDlgItem(tasksTab_, kTaskViewId)) {
+    } else if (control == Control(kTaskViewId)) {
         menu = menu_.TaskMenu();
     }
     if (!menu) return;
@@ -235,13 +218,13 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATE:
             // The focus goes back to the control that had it, as in a dialog.
-            if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) focusedControl_ = GetFocus();
+            if (LOWORD(wParam) == WA_INACTIVE) focus_.Deactivated(Handle());
             return Default(message, wParam, lParam);
-        case WM_SETFOCUS:
-            SetFocus(IsWindow(focusedControl_) && IsWindowVisible(focusedControl_)
-                         ? focusedControl_
-                         : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
+        case WM_SETFOCUS: {
+            HWND control = focus_.Control();
+            SetFocus(control ? control : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
             return 0;
+        }
         case WM_SIZE: LayoutPages(); return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -249,15 +232,13 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE:
-            // Asked again until the running refresh has ended.
-            if (!controller_.FormCloseQuery()) {
-                PostMessageA(Handle(), WM_CLOSE, 0, 0);
-                return 0;
-            }
-            DestroyWindow(Handle());
+            // During a refresh the controller remembers the request and
+            // posts it again once, when the refresh has ended.
+            if (controller_.FormCloseQuery()) DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kUpdateTimeId);
+            menu_.Detach(Handle());
             if (Application().MainWindow() == Handle()) {
                 Application().SetMainWindow(nullptr, nullptr);
                 if (QuitOnDestroy) PostQuitMessage(0);

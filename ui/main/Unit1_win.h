@@ -2,10 +2,11 @@
 // refresh timer, and the wiring of controls to the process list's logic.
 #pragma once
 
+#include "base/Handles_win.h"
 #include "process/SystemExt.h"
-#include "ui/app/Handles_win.h"
 #include "ui/app/Layout_win.h"
 #include "ui/app/Window_win.h"
+#include "ui/main/CommandRouting.h"
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/ProcessListController.h"
 #include "ui/main/ProcessView_win.h"
@@ -15,7 +16,7 @@
 
 namespace velmora {
 
-class TPage;
+class TabPage;
 
 class TForm1 : public Window {
 public:
@@ -54,27 +55,20 @@ public:
 
     // State other windows and tests read.
     bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
-    bool ProcessPageVisible() const { return activePage_ == 1; }
+    bool ProcessPageVisible() const;
     int UpdatePeriod() const { return updatePeriod_; }
-    TMainMenu& Menu() { return menu_; }
     MainMenuModel& MenuModel() { return menu_.Model(); }
-    // The last shortcut key the window received and what became of it, and
-    // how many it received.
-    const ShortcutResolution& LastShortcut() const { return lastShortcut_; }
-    int ShortcutCount() const { return shortcutCount_; }
     ProcessView& Rows() { return processView_; }
-    HWND Control(int id) const {
-        return GetDlgItem(id == kProcessViewId || id == kFinalizeProcessBtnId ? processesTab_ : tasksTab_, id);
-    }
+    HWND Control(int id) const;
     HWND PageControl() const { return pageControl_; }
-    HWND Page(int index) const { return index == 0 ? tasksTab_ : processesTab_; }
+    HWND Page(int index) const;
 
-    static constexpr int kTaskViewId = 1001;
-    static constexpr int kExecuteBtnId = 1002;
-    static constexpr int kBringToFrontBtnId = 1003;
-    static constexpr int kFinalizeTaskBtnId = 1004;
-    static constexpr int kProcessViewId = 1005;
-    static constexpr int kFinalizeProcessBtnId = 1006;
+    static constexpr int kTaskViewId = velmora::kTaskViewId;
+    static constexpr int kExecuteBtnId = velmora::kExecuteBtnId;
+    static constexpr int kBringToFrontBtnId = velmora::kBringToFrontBtnId;
+    static constexpr int kFinalizeTaskBtnId = velmora::kFinalizeTaskBtnId;
+    static constexpr int kProcessViewId = velmora::kProcessViewId;
+    static constexpr int kFinalizeProcessBtnId = velmora::kFinalizeProcessBtnId;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -95,22 +89,17 @@ private:
     void OnContextMenu(HWND control, int x, int y);
 
     ProcessView processView_;
-    TProcessListController controller_;
-    TMainMenu menu_;
-    ShortcutResolution lastShortcut_;
-    int shortcutCount_ = 0;
+    ProcessListController controller_;
+    MainMenu menu_;
 
     int dpi_ = 96;
     FontHandle font_;
     HWND bevel_ = nullptr;
     HWND pageControl_ = nullptr;
-    std::unique_ptr<TPage> tasksPage_;
-    std::unique_ptr<TPage> processesPage_;
-    HWND tasksTab_ = nullptr;
-    HWND processesTab_ = nullptr;
+    std::unique_ptr<TabPage> tasksPage_;
+    std::unique_ptr<TabPage> processesPage_;
     AnchorLayout anchors_;
-    int activePage_ = 1;
-    HWND focusedControl_ = nullptr;  // while the window is inactive
+    FocusMemory focus_;
 
     bool timerEnabled_ = true;
     int updatePeriod_ = 1000;

@@ -4,16 +4,16 @@
 
 namespace velmora {
 
-TCommandHistory::TCommandHistory() : sameText_(SameTextAnsi) {}
+CommandHistory::CommandHistory() : sameText_(SameTextAnsi) {}
 
-int TCommandHistory::Find(const std::string& text) const {
+int CommandHistory::Find(const std::string& text) const {
     for (int i = 0; i < Count(); ++i) {
         if (sameText_(Entry(i), text)) return i;
     }
     return -1;
 }
 
-int TCommandHistory::FindPrefix(const std::string& typed) const {
+int CommandHistory::FindPrefix(const std::string& typed) const {
     for (int i = 0; i < Count(); ++i) {
         const std::string& entry = Entry(i);
         if (entry.size() >= typed.size() && sameText_(entry.substr(0, typed.size()), typed)) return i;
@@ -21,7 +21,7 @@ int TCommandHistory::FindPrefix(const std::string& typed) const {
     return -1;
 }
 
-int TCommandHistory::Add(const std::string& text) {
+int CommandHistory::Add(const std::string& text) {
     const int found = Find(text);
     if (found >= 0) return found;
     entries_.push_back(text);

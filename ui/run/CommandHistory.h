@@ -13,15 +13,14 @@ namespace velmora {
 // uses); the Windows-1252 table of AnsiCase.h stands in elsewhere.
 using SameTextFunction = std::function<bool(const std::string&, const std::string&)>;
 
-class TCommandHistory {
+class CommandHistory {
 public:
-    TCommandHistory();
-    explicit TCommandHistory(SameTextFunction sameText) : sameText_(std::move(sameText)) {}
+    CommandHistory();
+    explicit CommandHistory(SameTextFunction sameText) : sameText_(std::move(sameText)) {}
 
     int Count() const { return static_cast<int>(entries_.size()); }
     // index must lie in [0, Count()).
     const std::string& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
-    const std::vector<std::string>& Entries() const { return entries_; }
 
     // The first entry equal to text apart from letter case, or -1.
     int Find(const std::string& text) const;

@@ -9,7 +9,7 @@ bool OkEnabled(const std::string& text) {
     return !text.empty();
 }
 
-ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting, const BoxShown& remembered) {
+ExecuteResult ExecuteModel::bokClick(const EditState& box, bool minimizeAfterExecuting, const BoxShown& remembered) {
     ExecuteResult result;
     result.box = Remember(history_, box);
     if (remembered) remembered(result.box);
@@ -31,7 +31,7 @@ ExecuteResult TExecuteModel::bokClick(const EditState& box, bool minimizeAfterEx
     return result;
 }
 
-EditState TExecuteModel::bbrClick(const EditState& box, const std::optional<std::string>& chosenPath) {
+EditState ExecuteModel::bbrClick(const EditState& box, const std::optional<std::string>& chosenPath) {
     if (!chosenPath) return Normalized(history_, box);
     // Setting the text by program leaves no entry current, so remembering
     // shows the entry's own spelling when the path is already known.
@@ -41,9 +41,14 @@ EditState TExecuteModel::bbrClick(const EditState& box, const std::optional<std:
     return Remember(history_, chosen);
 }
 
-EditState TExecuteModel::edtExit(const EditState& box) {
+EditState ExecuteModel::edtExit(const EditState& box) {
     if (box.text.empty()) return Normalized(history_, box);
     return Remember(history_, box);
+}
+
+std::optional<EditState> ExecuteModel::FocusLost(const EditState& box, FocusTarget next) {
+    if (next != FocusTarget::DialogControl) return std::nullopt;
+    return edtExit(box);
 }
 
 }  // namespace velmora

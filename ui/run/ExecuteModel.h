@@ -23,18 +23,25 @@ enum class AfterExecute {
     StayOpen,          // a failure was shown; focus the box, its text selected
 };
 
+// Where the focus went when the input box lost it.
+enum class FocusTarget {
+    DialogControl,  // another control of the run dialog (a click on a button, Tab)
+    TheBox,         // the combo box itself, which passes the focus straight back
+    Elsewhere,      // nowhere, or out of the dialog: Esc, hiding, another program
+};
+
 struct ExecuteResult {
     AfterExecute after = AfterExecute::StayOpen;
     EditState box;  // the input box after remembering its text
 };
 
-class TExecuteModel {
+class ExecuteModel {
 public:
-    TExecuteModel(IShell& shell, IMessageBoxes& boxes, TCommandHistory history = {})
+    ExecuteModel(IShell& shell, IMessageBoxes& boxes, CommandHistory history = {})
         : shell_(shell), boxes_(boxes), history_(std::move(history)) {}
 
-    TCommandHistory& History() { return history_; }
-    const TCommandHistory& History() const { return history_; }
+    CommandHistory& History() { return history_; }
+    const CommandHistory& History() const { return history_; }
 
     // OK or Enter: remember the text, hand it to the shell split into file and
     // parameters, and explain a failure in an error box captioned with it.
@@ -47,13 +54,17 @@ public:
     // and is remembered; without one the box stays as it was.
     EditState bbrClick(const EditState& box, const std::optional<std::string>& chosenPath);
 
-    // The box lost the focus: a non-empty text is remembered.
+    // The box was left: a non-empty text is remembered.
     EditState edtExit(const EditState& box);
+    // The box lost the focus. Only moving to another control of the dialog
+    // leaves it (edtExit); anything else keeps the text out of the history
+    // and the box as it is (nullopt).
+    std::optional<EditState> FocusLost(const EditState& box, FocusTarget next);
 
 private:
     IShell& shell_;
     IMessageBoxes& boxes_;
-    TCommandHistory history_;
+    CommandHistory history_;
 };
 
 }  // namespace velmora

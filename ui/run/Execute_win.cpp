@@ -47,8 +47,7 @@ const ControlSpec kControls[] = {
 
 // A label sized to its text in the window font, as an autosized label is.
 void AutoSize(HWND label, HFONT font) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
+    const std::string text = WindowText(label);
     SIZE size{};
     TEXTMETRICA metrics{};
     {
@@ -60,12 +59,6 @@ void AutoSize(HWND label, HFONT font) {
     SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 int CurrentEntry(HWND combo) {
     return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
@@ -74,7 +67,7 @@ int CurrentEntry(HWND combo) {
 
 TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
     : OpenDialog(RunOpenDialog),
-      model_(Application().Shell(), Application().MessageBoxes(), TCommandHistory(SameTextSystem)),
+      model_(Application().Shell(), Application().MessageBoxes(), CommandHistory(SameTextSystem)),
       minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
 
 TExecuteForm::~TExecuteForm() {
@@ -145,13 +138,21 @@ void TExecuteForm::bbrClick() {
 }
 
 void TExecuteForm::edtChange() {
-    EnableWindow(Item(kBokId), OkEnabled(TextOf(edt_)));
+    EnableWindow(Item(kBokId), OkEnabled(WindowText(edt_)));
 }
 
 void TExecuteForm::edtExit() {
     const EditState box = model_.edtExit(ReadBox());
     SyncHistory();
     WriteBox(box);
+}
+
+// The model decides whether losing the focus left the box.
+void TExecuteForm::edtFocusLost(FocusTarget next) {
+    const std::optional<EditState> box = model_.FocusLost(ReadBox(), next);
+    if (!box) return;
+    SyncHistory();
+    WriteBox(*box);
 }
 
 // After the edit field has taken a printable character.
@@ -188,7 +189,7 @@ void TExecuteForm::imgDraw(const DRAWITEMSTRUCT& item) {
 
 EditState TExecuteForm::ReadBox() const {
     EditState box;
-    box.text = TextOf(edt_);
+    box.text = WindowText(edt_);
     DWORD start = 0, end = 0;
     SendMessageA(edt_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     box.selStart = static_cast<int>(start);
@@ -200,7 +201,7 @@ EditState TExecuteForm::ReadBox() const {
 // In the order HistoryBox.h asks for: the entry, the text, the selection.
 void TExecuteForm::WriteBox(const EditState& box) {
     if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(edt_, CB_SETCURSEL, box.currentIndex, 0);
-    if (TextOf(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
+    if (WindowText(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
     // A combo box may look its entry up afresh by prefix when its edit text
     // changes; the model's entry stands, set on the list alone.
     if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(list_, LB_SETCURSEL, box.currentIndex, 0);
@@ -242,16 +243,15 @@ LRESULT TExecuteForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Back to the control that had the focus, as a dialog does; the
             // default would leave it on the frame after a message box.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
-            } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
-                SetFocus(lastFocus_);
+                focus_.Deactivated(Handle());
+            } else if (HWND control = focus_.Control(); !HIWORD(wParam) && control) {
+                SetFocus(control);
                 return 0;
             }
             break;
         default: break;
     }
-    return TModalForm::OnMessage(message, wParam, lParam);
+    return ModalForm::OnMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK TExecuteForm::EditSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -278,12 +278,11 @@ LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         case WM_KILLFOCUS: {
             LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
-            // Leaving the box means the focus moving to another control of this
-            // dialog (a click on a button, Tab); Esc, hiding the dialog or
-            // switching to another program keep the text out of the history.
-            // The combo box itself passes the focus straight back.
             HWND next = reinterpret_cast<HWND>(wParam);
-            if (next && next != edt_ && IsChild(Handle(), next)) edtExit();
+            const FocusTarget target = !next || !IsChild(Handle(), next) ? FocusTarget::Elsewhere
+                                       : next == edt_                    ? FocusTarget::TheBox
+                                                                         : FocusTarget::DialogControl;
+            edtFocusLost(target);
             return result;
         }
         default: break;

@@ -13,7 +13,7 @@
 
 namespace velmora {
 
-class TExecuteForm : public TModalForm {
+class TExecuteForm : public ModalForm {
 public:
     // minimizeAfterExecuting reads the main window's option when OK succeeds.
     explicit TExecuteForm(std::function<bool()> minimizeAfterExecuting);
@@ -36,7 +36,7 @@ public:
     HWND Control(int id) const { return Item(id); }
     // The combo box's edit field, where typing happens.
     HWND EditField() const { return edit_; }
-    const TCommandHistory& History() const { return model_.History(); }
+    const CommandHistory& History() const { return model_.History(); }
 
     static constexpr int kImgId = 101;
     static constexpr int kLbl1Id = 102;
@@ -57,6 +57,7 @@ private:
     LRESULT OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Unhook();
 
+    void edtFocusLost(FocusTarget next);
     void edtTyped();
     void edtBackspace();
     void edtSelect();
@@ -66,13 +67,13 @@ private:
     void WriteBox(const EditState& box);
     void SyncHistory();
 
-    TExecuteModel model_;
+    ExecuteModel model_;
     std::function<bool()> minimizeAfterExecuting_;
     PngBitmap icon_;
     HWND edt_ = nullptr;
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
-    HWND lastFocus_ = nullptr;
+    FocusMemory focus_;
 };
 
 }  // namespace velmora

@@ -21,7 +21,7 @@ void ClampSelection(EditState& box) {
 
 }  // namespace
 
-EditState Normalized(const TCommandHistory& history, EditState box) {
+EditState Normalized(const CommandHistory& history, EditState box) {
     ClampSelection(box);
     if (box.currentIndex < 0 || box.currentIndex >= history.Count()) box.currentIndex = -1;
     return box;
@@ -30,7 +30,7 @@ EditState Normalized(const TCommandHistory& history, EditState box) {
 // Only a caret at the end completes: the appended rest would otherwise land
 // in the middle of what the user is editing. An empty text would match every
 // entry, so it completes nothing either.
-EditState Complete(const TCommandHistory& history, EditState afterTyping) {
+EditState Complete(const CommandHistory& history, EditState afterTyping) {
     EditState box = Normalized(history, std::move(afterTyping));
     const int typedLength = Length(box.text);
     if (typedLength == 0 || box.selStart != typedLength || box.selEnd != typedLength) return box;
@@ -58,7 +58,7 @@ EditState Backspace(EditState box) {
     return box;
 }
 
-EditState Remember(TCommandHistory& history, EditState box) {
+EditState Remember(CommandHistory& history, EditState box) {
     box = Normalized(history, std::move(box));
     const int entry = history.Add(box.text);
     if (entry == box.currentIndex) return box;

@@ -22,13 +22,13 @@ struct EditState {
 
 // The state clamped to what a box can hold: 0 <= selStart <= selEnd <=
 // text length, currentIndex within the history or -1.
-EditState Normalized(const TCommandHistory& history, EditState box);
+EditState Normalized(const CommandHistory& history, EditState box);
 
 // Completion after a keystroke other than Backspace or Delete: when the caret
 // stands at the end of a non-empty text and a history entry begins with that
 // text, the rest of the entry is appended and selected and the entry becomes
 // current. The typed characters keep their letter case.
-EditState Complete(const TCommandHistory& history, EditState afterTyping);
+EditState Complete(const CommandHistory& history, EditState afterTyping);
 
 // Deletes the selected text, or the byte before the caret when nothing is
 // selected, and clears the current entry.
@@ -37,6 +37,6 @@ EditState Backspace(EditState box);
 // Adds the box's text to the history unless an equal entry exists and makes
 // that entry current. Only when this changes the current entry does the box
 // show the entry's own text (with its letter case), wholly selected.
-EditState Remember(TCommandHistory& history, EditState box);
+EditState Remember(CommandHistory& history, EditState box);
 
 }  // namespace velmora

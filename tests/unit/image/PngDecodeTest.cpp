@@ -7,6 +7,7 @@
 
 #include "PngWriter.h"
 #include "image/Png.h"
+#include "tests/unit/image/PngStatusText.h"
 
 namespace velmora {
 namespace {

@@ -14,6 +14,7 @@
 #include "PngWriter.h"
 #include "image/Png.h"
 #include "image/PngRows.h"
+#include "tests/unit/image/PngStatusText.h"
 
 namespace velmora {
 namespace {

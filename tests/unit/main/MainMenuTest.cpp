@@ -278,6 +278,33 @@ TEST_F(MainMenuShortcuts, KeysNoItemCarriesAreNotTaken) {
     }
 }
 
+TEST_F(MainMenuShortcuts, WhileMinimizedTheWindowsMenuItemsAreTakenWithoutAction) {
+    for (const MenuKey& key : {kF5, kCtrlN, kAltF4, kDel}) {
+        const ShortcutResolution restored = menu.ResolveShortcut(key, false);
+        const ShortcutResolution minimized = menu.ResolveShortcut(key, true);
+        EXPECT_TRUE(restored.acts) << ShortcutText(key);
+        EXPECT_EQ(minimized.item, restored.item) << ShortcutText(key);
+        EXPECT_FALSE(minimized.acts) << ShortcutText(key);
+    }
+    // A hidden item is not the window's menu's: Del still ends processes
+    // from the applications page of a minimised window.
+    menu.ShowPageItems(false);
+    EXPECT_TRUE(menu.ResolveShortcut(kDel, true).acts);
+    EXPECT_FALSE(menu.ResolveShortcut(MenuKey{'N', false, false}, true).Taken());
+}
+
+TEST(MainMenuDefaultItem, OnlyTheTaskMenuHasOneAndItIsItsFirstItem) {
+    const MainMenuModel menu;
+    EXPECT_EQ(MainMenuModel::DefaultItem(kTaskMenu), kTaskTurnToItem);
+    for (const MenuItem& item : menu.Items()) {
+        if (!item.popup || item.id == kTaskMenu) continue;
+        EXPECT_EQ(MainMenuModel::DefaultItem(item.id), kNoItem) << item.id;
+    }
+    const MenuItem* turnTo = menu.Find(kTaskTurnToItem);
+    ASSERT_NE(turnTo, nullptr);
+    EXPECT_EQ(turnTo->parent, kTaskMenu);
+}
+
 TEST_F(MainMenuShortcuts, TheKeyTableHoldsEachKeyOnceInMenuOrder) {
     EXPECT_EQ(menu.Shortcuts(), (std::vector<MenuKey>{kCtrlDel, kCtrlN, kDel, kCtrlW, kAltF4, kF5}));
 }

@@ -74,9 +74,7 @@ TEST_F(ColumnClickTest, ColumnClick_NameTwiceThenThreads) {
     EXPECT_EQ(rows.Captions(), (std::vector<std::string>{"a.exe", "b.exe", "c.exe"}));
     controller.ProcessViewColumnClick("Name");
     EXPECT_EQ(rows.Captions(), (std::vector<std::string>{"c.exe", "b.exe", "a.exe"}));
-    controller.ProcessViewColumnClick("Threads");
-    EXPECT_EQ(controller.SortColumn(), kColumnThreads);
-    EXPECT_TRUE(controller.SortAscending());
+    controller.ProcessViewColumnClick("Threads");  // another column: ascending
     // Equal thread counts (10 and 30) stand in identifier order.
     EXPECT_EQ(rows.Pids(), (std::vector<std::uint32_t>{10, 30, 20}));
     controller.ProcessViewColumnClick("Threads");
@@ -86,14 +84,18 @@ TEST_F(ColumnClickTest, ColumnClick_NameTwiceThenThreads) {
 
 TEST_F(ColumnClickTest, ColumnClick_FirstClickOnPidSortsDescending) {
     controller.ProcessViewColumnClick("PID");
-    EXPECT_FALSE(controller.SortAscending());
     EXPECT_EQ(rows.Pids(), (std::vector<std::uint32_t>{30, 20, 10}));
     // An unknown caption counts as the current column: the direction flips.
     controller.ProcessViewColumnClick("Status");
-    EXPECT_EQ(controller.SortColumn(), kColumnPid);
-    EXPECT_TRUE(controller.SortAscending());
+    EXPECT_EQ(rows.Pids(), (std::vector<std::uint32_t>{10, 20, 30}));
+    // Base priorities ascending; equal ones stand in identifier order.
+    system.AddProcess(40, "d.exe");
+    system.Find(40)->basePriority = 13;
+    controller.UpdateProcessList();
     controller.ProcessViewColumnClick("Priorität");
-    EXPECT_EQ(controller.SortColumn(), kColumnPriority);
+    EXPECT_EQ(rows.Pids(), (std::vector<std::uint32_t>{10, 20, 30, 40}));
+    controller.ProcessViewColumnClick("Priorität");
+    EXPECT_EQ(rows.Pids(), (std::vector<std::uint32_t>{40, 30, 20, 10}));
 }
 
 TEST_F(ColumnClickTest, ColumnClick_AsksForScrollOnlyWithASelectedRow) {

@@ -20,7 +20,7 @@ protected:
     fakes::FakeSystem system;
     fakes::FakeRows rows;
     fakes::FakeMessageBoxes boxes;
-    TProcessListController controller{system, rows, boxes};
+    ProcessListController controller{system, rows, boxes};
 
     ProcessPageTest() {
         system.AddProcess(0, "[System Process]");  // the entry every snapshot skips

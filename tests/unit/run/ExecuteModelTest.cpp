@@ -7,6 +7,13 @@
 namespace velmora {
 namespace {
 
+// The history's entries in order, read as the dialog reads them.
+std::vector<std::string> EntriesOf(const CommandHistory& history) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < history.Count(); ++i) entries.push_back(history.Entry(i));
+    return entries;
+}
+
 const char* const kPrefixBefore = "Die Datei \"";
 const char* const kPrefixAfter =
     "\" (oder eine ihrer Komponenten) wurde nicht gefunden. Stellen Sie sicher, dass die "
@@ -21,7 +28,7 @@ class ExecuteModelTest : public ::testing::Test {
 protected:
     fakes::FakeShell shell;
     fakes::FakeMessageBoxes boxes;
-    TExecuteModel model{shell, boxes};
+    ExecuteModel model{shell, boxes};
 };
 
 TEST_F(ExecuteModelTest, SuccessClosesAndMinimizesOnlyWhenAsked) {
@@ -133,7 +140,7 @@ TEST_F(ExecuteModelTest, UsesTheHistorysSpellingOnceTheEntryBecomesCurrent) {
         shownBeforeShell.push_back(box.text);
     });
     EXPECT_EQ(shownBeforeShell, (std::vector<std::string>{"calc"}));
-    EXPECT_EQ(model.History().Entries(), (std::vector<std::string>{"calc", "notepad"}));
+    EXPECT_EQ(EntriesOf(model.History()), (std::vector<std::string>{"calc", "notepad"}));
     EXPECT_EQ(result.box.text, "calc");
     EXPECT_EQ(result.box.currentIndex, 0);
     EXPECT_EQ(shell.calls.back().file, "calc");
@@ -145,7 +152,22 @@ TEST_F(ExecuteModelTest, LeavingTheBoxRemembersOnlyNonEmptyText) {
     EXPECT_EQ(model.History().Count(), 0);
     const EditState box = model.edtExit(Typed("cmd"));
     EXPECT_EQ(box.currentIndex, 0);
-    EXPECT_EQ(model.History().Entries(), (std::vector<std::string>{"cmd"}));
+    EXPECT_EQ(EntriesOf(model.History()), (std::vector<std::string>{"cmd"}));
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(ExecuteModelTest, OnlyMovingToAnotherControlOfTheDialogLeavesTheBox) {
+    EXPECT_FALSE(model.FocusLost(Typed("cmd"), FocusTarget::TheBox));
+    EXPECT_FALSE(model.FocusLost(Typed("cmd"), FocusTarget::Elsewhere));
+    EXPECT_EQ(model.History().Count(), 0) << "Esc, hiding or another program keep the text out";
+    const std::optional<EditState> left = model.FocusLost(Typed("cmd"), FocusTarget::DialogControl);
+    ASSERT_TRUE(left);
+    EXPECT_EQ(left->currentIndex, 0);
+    EXPECT_EQ(EntriesOf(model.History()), (std::vector<std::string>{"cmd"}));
+    const std::optional<EditState> empty = model.FocusLost(Typed(""), FocusTarget::DialogControl);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->currentIndex, -1);
+    EXPECT_EQ(model.History().Count(), 1);
     EXPECT_TRUE(shell.calls.empty());
 }
 

@@ -99,7 +99,7 @@ TEST(Fuzz, SplitCommandLineMatchesTheRuleAndStaysInsideTheText) {
     }
 }
 
-void ExpectValid(const TCommandHistory& history, const EditState& box, long long i) {
+void ExpectValid(const CommandHistory& history, const EditState& box, long long i) {
     const int length = static_cast<int>(box.text.size());
     ASSERT_LE(0, box.selStart) << "iteration " << i;
     ASSERT_LE(box.selStart, box.selEnd) << "iteration " << i;
@@ -112,13 +112,13 @@ void ExpectValid(const TCommandHistory& history, const EditState& box, long long
 // a box state with arbitrary, possibly out-of-range numbers.
 TEST(Fuzz, CompletionAndBackspaceKeepTheBoxConsistent) {
     Random random(7081);
-    TCommandHistory history;
+    CommandHistory history;
     EditState box;
     const long long count = Iterations();
     for (long long i = 0; i < count; ++i) {
         // A fresh session now and then keeps the history, and the run time, small.
         if (history.Count() >= 64) {
-            history = TCommandHistory();
+            history = CommandHistory();
             box.currentIndex = -1;
         }
         if (random.Below(20) == 0) {

@@ -7,8 +7,15 @@
 namespace velmora {
 namespace {
 
-TCommandHistory HistoryOf(std::initializer_list<const char*> texts) {
-    TCommandHistory history;
+// The history's entries in order, read as the dialog reads them.
+std::vector<std::string> EntriesOf(const CommandHistory& history) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < history.Count(); ++i) entries.push_back(history.Entry(i));
+    return entries;
+}
+
+CommandHistory HistoryOf(std::initializer_list<const char*> texts) {
+    CommandHistory history;
     for (const char* text : texts) history.Add(text);
     return history;
 }
@@ -39,15 +46,15 @@ TEST(AnsiCase, FoldsGermanWindowsLetterPairs) {
 }
 
 TEST(CommandHistory, AddKeepsOneEntryPerTextIgnoringCase) {
-    TCommandHistory history;
+    CommandHistory history;
     EXPECT_EQ(history.Add("calc"), 0);
     EXPECT_EQ(history.Add("notepad"), 1);
     EXPECT_EQ(history.Add("CALC"), 0);
-    EXPECT_EQ(history.Entries(), (std::vector<std::string>{"calc", "notepad"}));
+    EXPECT_EQ(EntriesOf(history), (std::vector<std::string>{"calc", "notepad"}));
 }
 
 TEST(CommandHistory, FindIsExactApartFromCase) {
-    const TCommandHistory history = HistoryOf({"calc", "ärger", "calc.exe"});
+    const CommandHistory history = HistoryOf({"calc", "ärger", "calc.exe"});
     EXPECT_EQ(history.Find("CALC"), 0);
     EXPECT_EQ(history.Find("ÄRGER"), 1);
     EXPECT_EQ(history.Find("Calc.Exe"), 2);
@@ -56,30 +63,30 @@ TEST(CommandHistory, FindIsExactApartFromCase) {
 }
 
 TEST(Remember, AppendsNewTextAndMakesItCurrent) {
-    TCommandHistory history = HistoryOf({"calc"});
+    CommandHistory history = HistoryOf({"calc"});
     const EditState box = Remember(history, Typed("notepad"));
     EXPECT_EQ(history.Count(), 2);
     ExpectBox(box, "notepad", 0, 7, 1);
 }
 
 TEST(Remember, ShowsTheEntrysOwnCaseWhenTheCurrentEntryChanges) {
-    TCommandHistory history;
+    CommandHistory history;
     EditState box = Remember(history, Typed("calc"));
     box = Remember(history, Typed("notepad", box.currentIndex));
     box = Remember(history, Typed("CALC", box.currentIndex));
-    EXPECT_EQ(history.Entries(), (std::vector<std::string>{"calc", "notepad"}));
+    EXPECT_EQ(EntriesOf(history), (std::vector<std::string>{"calc", "notepad"}));
     ExpectBox(box, "calc", 0, 4, 0);
 }
 
 TEST(Remember, KeepsTheTypedCaseWhenTheEntryIsAlreadyCurrent) {
-    TCommandHistory history = HistoryOf({"calc"});
+    CommandHistory history = HistoryOf({"calc"});
     const EditState box = Remember(history, {"CALC", 1, 2, 0});
     ExpectBox(box, "CALC", 1, 2, 0);
     EXPECT_EQ(history.Count(), 1);
 }
 
 TEST(Complete, AppendsAndSelectsTheRestOfTheFirstMatchingEntry) {
-    const TCommandHistory history = HistoryOf({"notepad", "calc", "cmd", "Calculator"});
+    const CommandHistory history = HistoryOf({"notepad", "calc", "cmd", "Calculator"});
     ExpectBox(Complete(history, Typed("c")), "calc", 1, 4, 1);
     ExpectBox(Complete(history, Typed("cm")), "cmd", 2, 3, 2);
     ExpectBox(Complete(history, Typed("calcu")), "calculator", 5, 10, 3);
@@ -89,21 +96,21 @@ TEST(Complete, AppendsAndSelectsTheRestOfTheFirstMatchingEntry) {
 }
 
 TEST(Complete, MatchesUmlautsIgnoringCase) {
-    const TCommandHistory history = HistoryOf({"ärger.txt"});
+    const CommandHistory history = HistoryOf({"ärger.txt"});
     ExpectBox(Complete(history, Typed("ÄR")), "ÄRger.txt", 2, 9, 0);
 }
 
 TEST(Complete, LeavesTheBoxAloneWithoutAMatchOrACaretAtTheEnd) {
-    const TCommandHistory history = HistoryOf({"calc", "notepad"});
+    const CommandHistory history = HistoryOf({"calc", "notepad"});
     ExpectBox(Complete(history, Typed("x", 1)), "x", 1, 1, 1);
     ExpectBox(Complete(history, Typed("")), "", 0, 0, -1);
     ExpectBox(Complete(history, {"ca", 1, 1, -1}), "ca", 1, 1, -1);
     ExpectBox(Complete(history, {"ca", 0, 2, -1}), "ca", 0, 2, -1);
-    ExpectBox(Complete(TCommandHistory(), Typed("c")), "c", 1, 1, -1);
+    ExpectBox(Complete(CommandHistory(), Typed("c")), "c", 1, 1, -1);
 }
 
 TEST(Complete, TypingOverTheCompletedRestCompletesAgain) {
-    const TCommandHistory history = HistoryOf({"calc", "cmd"});
+    const CommandHistory history = HistoryOf({"calc", "cmd"});
     EditState box = Complete(history, Typed("c"));
     ASSERT_EQ(box.text, "calc");
     // The edit field replaces the selected "alc" by the next key, "m".
@@ -121,14 +128,14 @@ TEST(Backspace, DeletesTheSelectionOrTheCharacterBeforeTheCaret) {
 }
 
 TEST(Backspace, ClearsTheCurrentEntrySoTheNextKeyCompletesAfresh) {
-    const TCommandHistory history = HistoryOf({"calc"});
+    const CommandHistory history = HistoryOf({"calc"});
     EditState box = Backspace(Complete(history, Typed("c")));
     ExpectBox(box, "c", 1, 1, -1);
     ExpectBox(Complete(history, box), "calc", 1, 4, 0);
 }
 
 TEST(Normalized, ClampsSelectionAndCurrentEntryIntoRange) {
-    TCommandHistory history = HistoryOf({"calc"});
+    CommandHistory history = HistoryOf({"calc"});
     ExpectBox(Normalized(history, {"abc", -5, 99, 1}), "abc", 0, 3, -1);
     ExpectBox(Normalized(history, {"abc", 2, 1, -7}), "abc", 1, 2, -1);
     ExpectBox(Backspace({"abc", 7, 9, 0}), "ab", 2, 2, -1);
@@ -144,7 +151,7 @@ namespace {
 // On Windows the history gets the system's comparison; whatever it is
 // given, membership and completion follow it. Here: exact comparison.
 TEST(CommandHistory, MembershipAndCompletionFollowTheGivenComparison) {
-    TCommandHistory history([](const std::string& a, const std::string& b) { return a == b; });
+    CommandHistory history([](const std::string& a, const std::string& b) { return a == b; });
     EXPECT_EQ(history.Add("calc"), 0);
     EXPECT_EQ(history.Add("CALC"), 1);
     EXPECT_EQ(history.Find("calc"), 0);

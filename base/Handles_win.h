@@ -26,21 +26,9 @@ struct KernelHandleTraits : NullEmpty<HANDLE> {
     static bool Valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
-// The GDI objects (and memory DCs) the program holds through its owners.
-// The system's own count (GetGuiResources) also sees what it creates on our
-// behalf, but Wine always answers 0 there; this count works everywhere.
-inline long& GdiObjectsHeld() {
-    static long held = 0;
-    return held;
-}
-
 template <typename T>
 struct GdiTraits : NullEmpty<T> {
-    static void Acquired(T) { ++GdiObjectsHeld(); }
-    static void Close(T h) {
-        ::DeleteObject(h);
-        --GdiObjectsHeld();
-    }
+    static void Close(T h) { ::DeleteObject(h); }
 };
 struct MenuTraits : NullEmpty<HMENU> {
     static void Close(HMENU h) { ::DestroyMenu(h); }
@@ -49,11 +37,7 @@ struct AccelTraits : NullEmpty<HACCEL> {
     static void Close(HACCEL h) { ::DestroyAcceleratorTable(h); }
 };
 struct MemoryDcTraits : NullEmpty<HDC> {
-    static void Acquired(HDC) { ++GdiObjectsHeld(); }
-    static void Close(HDC h) {
-        ::DeleteDC(h);
-        --GdiObjectsHeld();
-    }
+    static void Close(HDC h) { ::DeleteDC(h); }
 };
 // A DC from GetDC goes back to the window it came from.
 struct WindowDcTraits : NullEmpty<HDC> {
@@ -68,7 +52,6 @@ struct SelectionTraits : NullEmpty<HGDIOBJ> {
 
 using KernelHandle = Owned<KernelHandleTraits>;
 using FontHandle = Owned<GdiTraits<HFONT>>;
-using BrushHandle = Owned<GdiTraits<HBRUSH>>;
 using BitmapHandle = Owned<GdiTraits<HBITMAP>>;
 using MenuHandle = Owned<MenuTraits>;
 using AccelHandle = Owned<AccelTraits>;
