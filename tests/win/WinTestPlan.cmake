@@ -118,7 +118,7 @@ function(velmora_emulated_program_tests)
     velmora_list_suite(${observer} wine names)
     velmora_session(wine ${checker} 96 classic)
     velmora_session_tests(wine ${observer} "${names}" "StartedProgram" 600
-        VELMORA_PROGRAM=${VELMORA_PROGRAM})
+        VELMORA_PROGRAM=${VELMORA_PROGRAM} VELMORA_PROGRAM_EMULATED=1)
 endfunction()
 
 if(VELMORA_BITS EQUAL 64)
