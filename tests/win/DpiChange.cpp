@@ -1,5 +1,7 @@
 #include "DpiChange.h"
 
+#include <algorithm>
+
 namespace velmora::wintest {
 
 namespace {
@@ -39,6 +41,12 @@ RECT Suggested(HWND window, int from, int to) {
     RECT r{};
     GetWindowRect(window, &r);
     return {r.left, r.top, r.left + MulDiv(r.right - r.left, to, from), r.top + MulDiv(r.bottom - r.top, to, from)};
+}
+
+RECT Reachable(RECT suggested) {
+    suggested.right = std::min<LONG>(suggested.right, suggested.left + GetSystemMetrics(SM_CXMAXTRACK));
+    suggested.bottom = std::min<LONG>(suggested.bottom, suggested.top + GetSystemMetrics(SM_CYMAXTRACK));
+    return suggested;
 }
 
 bool SendDpiChanged(HWND window, int dpi, RECT suggested) {

@@ -25,16 +25,20 @@ bool SameRect(const RECT& a, const RECT& b);
 // what Windows suggests when a window moves from a screen of `from` DPI to
 // one of `to`.
 RECT Suggested(HWND window, int from, int to);
+// The rectangle a window takes when asked for `suggested`: no larger than
+// the largest window the system allows (the screen and its frame), which
+// the session's small screen makes the main window at 144 DPI reach.
+RECT Reachable(RECT suggested);
 // Sends WM_DPICHANGED as Windows does and returns once it is handled. The
 // rectangle travels by pointer, which no system copies into another
 // process for this message: for a window of another process it is written
 // into that process's memory first. False when that fails.
 bool SendDpiChanged(HWND window, int dpi, RECT suggested);
 
-// The DPI to move a window to from the session's own: 144 from 96, else
-// one and a half times the session's.
+// The DPI to move a window to from the session's own: 144 from 96, 96
+// from 144, the two the sessions are set to.
 inline int OtherDpi(int dpi) {
-    return dpi * 3 / 2;
+    return dpi >= 144 ? 96 : 144;
 }
 
 }  // namespace velmora::wintest
