@@ -14,13 +14,17 @@ constexpr int kEffectiveDpi = 0;
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
-// shcore.dll exists from Windows 8.1 on; where the process loads it from
-// follows the process's DLL search rules (system folder only).
+// shcore.dll exists from Windows 8.1 on. Loaded by its full path in the
+// system folder, so that a file of that name beside the program is never
+// taken on a system that lacks it.
 GetDpiForMonitorFn GetDpiForMonitorProc() {
     static const GetDpiForMonitorFn proc = [] {
-        HMODULE shcore = LoadLibraryExA("shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        if (!shcore) shcore = LoadLibraryA("shcore.dll");
-        return shcore ? LookupProc<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor") : nullptr;
+        char path[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+        if (length == 0 || length + sizeof "\\shcore.dll" > MAX_PATH) return GetDpiForMonitorFn{};
+        lstrcatA(path, "\\shcore.dll");
+        HMODULE shcore = LoadLibraryA(path);
+        return shcore ? LookupProc<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor") : GetDpiForMonitorFn{};
     }();
     return proc;
 }
