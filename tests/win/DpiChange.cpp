@@ -25,6 +25,13 @@ BOOL CALLBACK AddControl(HWND control, LPARAM param) {
     return TRUE;
 }
 
+BOOL CALLBACK MatchId(HWND child, LPARAM param) {
+    auto& search = *reinterpret_cast<std::pair<int, HWND>*>(param);
+    if (GetDlgCtrlID(child) != search.first) return TRUE;
+    search.second = child;
+    return FALSE;
+}
+
 bool SameRect(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
@@ -63,15 +70,7 @@ WindowShot Shoot(HWND window) {
 
 HWND Child(HWND window, int id) {
     std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<std::pair<int, HWND>*>(param);
-            if (GetDlgCtrlID(child) != s.first) return TRUE;
-            s.second = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 

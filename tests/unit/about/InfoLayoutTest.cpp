@@ -1,11 +1,9 @@
 // The about dialog's layout at the common DPIs: the header band and its
 // bevel, labels sized to their text, wrapped labels that must not cut off a
-// line, and the looks' font sizes.
+// line.
 #include "ui/about/InfoLayout.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace velmora {
 namespace {
@@ -67,21 +65,6 @@ TEST(InfoLayout, AWrappedLabelKeepsItsScaledBoxAndGrowsOnlyDownwardsForItsLines)
     // Lines that round up at this DPI need more than the scaled box.
     EXPECT_EQ(PlaceInfoLabel(licence, {530, 128}, 144), (LayoutRect{12, 279, 536, 128}));
     EXPECT_EQ(PlaceInfoLabel(licence, {357, 78}, 96), (LayoutRect{8, 186, 357, 78}));
-}
-
-TEST(InfoLayout, EachLookHasItsFaceAndDesignedHeight) {
-    EXPECT_STREQ(InfoLookFont(InfoLook::Title).face, "Arial");
-    EXPECT_EQ(InfoLookFont(InfoLook::Title).pixels, 24);
-    EXPECT_EQ(InfoLookFont(InfoLook::Version).pixels, 11);
-    EXPECT_EQ(InfoLookFont(InfoLook::Date).pixels, 12);
-    EXPECT_TRUE(InfoLookFont(InfoLook::Date).bold);
-    EXPECT_EQ(InfoLookFont(InfoLook::Heading).pixels, 13);
-    EXPECT_TRUE(InfoLookFont(InfoLook::Heading).bold);
-    // Texts and links use the window font, the links underlined.
-    EXPECT_EQ(InfoLookFont(InfoLook::Text).pixels, 0);
-    EXPECT_EQ(InfoLookFont(InfoLook::Link).pixels, 0);
-    EXPECT_TRUE(InfoLookFont(InfoLook::Link).underline);
-    EXPECT_FALSE(InfoLookFont(InfoLook::Text).underline);
 }
 
 }  // namespace
