@@ -69,8 +69,10 @@ function(velmora_session_tests session suite names pattern timeout)
             continue()
         endif()
         add_test(${session}.${name} ${velmora_wine_exec} ${suite} --gtest_filter=${name})
+        # A test that skips itself (GTEST_SKIP) shows as skipped, not passed.
         set_tests_properties(${session}.${name} PROPERTIES
             FIXTURES_REQUIRED ${session} WORKING_DIRECTORY ${VELMORA_TESTS_DIR} TIMEOUT ${timeout}
+            SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
             ENVIRONMENT "WINEPREFIX=${VELMORA_TESTS_DIR}/${session};${ARGN}")
     endforeach()
 endfunction()
