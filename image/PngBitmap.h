@@ -44,8 +44,9 @@ private:
 PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status = nullptr);
 
 // Draws the bitmap over what is already on `dc`, blending by its alpha:
-// centred at its own size in `rect`, or scaled down when `rect` is smaller.
-// Does nothing for an empty bitmap; false when AlphaBlend fails.
-bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap);
+// centred in `rect` at its own size scaled from 96 DPI to `dpi`, or scaled
+// down further when `rect` is smaller. Does nothing for an empty bitmap;
+// false when AlphaBlend fails.
+bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap, int dpi = 96);
 
 }  // namespace velmora

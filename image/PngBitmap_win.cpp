@@ -67,11 +67,11 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
     return result;
 }
 
-bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap) {
+bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap, int dpi) {
     if (!bitmap) return true;
     const ImageRect place =
         PlaceImage({int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
-                   bitmap.Width(), bitmap.Height());
+                   MulDiv(bitmap.Width(), dpi, 96), MulDiv(bitmap.Height(), dpi, 96));
     if (place.width <= 0 || place.height <= 0) return true;
 
     const MemoryDC source(CreateCompatibleDC(dc));

@@ -12,6 +12,11 @@
 #     lacks: imported, it would keep the program from starting there; the
 #     program looks it up by name instead (its library search is cut down
 #     at start), with SetDllDirectoryA as the fallback
+#   - the per-monitor DPI functions looked up by name, not imported: Windows
+#     before 10 (1607) or 8.1 lacks them, and an import would keep the
+#     program from starting there
+#   - the manifest's DPI awareness: PerMonitorV2, then PerMonitor, then
+#     true/pm for systems that read only the older element
 #   - no folder of the build machine in the file's text
 cmake_minimum_required(VERSION 3.25)
 foreach(var EXE BITS OBJDUMP SOURCE_DIR BINARY_DIR)
@@ -125,6 +130,21 @@ endif()
 file(STRINGS "${EXE}" lookup REGEX "^SetDefaultDllDirectories$")
 if(NOT lookup OR NOT dump MATCHES "[ \t]SetDllDirectoryA\n")
     fail("does not restrict its library search at start (no lookup of SetDefaultDllDirectories, no SetDllDirectoryA)")
+endif()
+
+foreach(function IN ITEMS GetDpiForWindow GetDpiForMonitor)
+    if(dump MATCHES "[ \t]${function}\n")
+        fail("imports ${function}, which older Windows lacks: look it up at run time")
+    endif()
+    file(STRINGS "${EXE}" lookup REGEX "^${function}$")
+    if(NOT lookup)
+        fail("does not look up ${function}: the windows would not follow their screen's DPI")
+    endif()
+endforeach()
+file(STRINGS "${EXE}" awareness REGEX "dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, PerMonitor</")
+file(STRINGS "${EXE}" aware REGEX "dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</")
+if(NOT awareness OR NOT aware)
+    fail("the manifest does not declare per-monitor DPI awareness (dpiAwareness PerMonitorV2, PerMonitor; dpiAware true/pm)")
 endif()
 
 # Text the file carries that names a folder of the build machine (the

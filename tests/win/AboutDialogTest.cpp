@@ -197,13 +197,20 @@ TEST_F(AboutDialogTest, HeaderBandIsWhiteAndBevelledAndLabelsTakeTheirColours) {
     GetClientRect(form.Handle(), &client);
     Canvas band(client.right, client.bottom);
     SendMessageA(form.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(band.dc), 0);
+    // The 2-px bevel scales too: shadow over highlight, the shadow taking
+    // the larger half (2 + 1 rows at 144 DPI).
     const int bottom = Scaled(65);
+    const int bevel = Scaled(2), highlight = bevel / 2;
     for (int x : {0, 200, int(client.right) - 1}) {
         SCOPED_TRACE("x = " + std::to_string(x));
         EXPECT_EQ(GetPixel(band.dc, x, 0), kWhite);
-        EXPECT_EQ(GetPixel(band.dc, x, bottom - 3), kWhite);
-        EXPECT_EQ(GetPixel(band.dc, x, bottom - 2), GetSysColor(COLOR_BTNSHADOW));
-        EXPECT_EQ(GetPixel(band.dc, x, bottom - 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+        EXPECT_EQ(GetPixel(band.dc, x, bottom - bevel - 1), kWhite);
+        for (int y = bottom - bevel; y < bottom - highlight; ++y) {
+            EXPECT_EQ(GetPixel(band.dc, x, y), GetSysColor(COLOR_BTNSHADOW)) << y;
+        }
+        for (int y = bottom - highlight; y < bottom; ++y) {
+            EXPECT_EQ(GetPixel(band.dc, x, y), GetSysColor(COLOR_BTNHIGHLIGHT)) << y;
+        }
         EXPECT_EQ(GetPixel(band.dc, x, bottom), GetSysColor(COLOR_BTNFACE));
         EXPECT_EQ(GetPixel(band.dc, x, client.bottom - 1), GetSysColor(COLOR_BTNFACE));
     }
@@ -228,8 +235,8 @@ TEST_F(AboutDialogTest, HeaderBandIsWhiteAndBevelledAndLabelsTakeTheirColours) {
     }
 }
 
-// On screen: the icon blended by its alpha over the white band, and the
-// links drawn in their colour.
+// On screen: the icon blended by its alpha over the white band, at its own
+// size scaled to the screen's DPI, and the links drawn in their colour.
 TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     ShowWindow(form.Handle(), SW_SHOWNA);
     UpdateWindow(form.Handle());
@@ -240,22 +247,42 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
     RECT box = RectInParent(form.Control(TInfoForm::kImage1Id));
     ImageRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
-                                 icon.Width(), icon.Height());
+                                 Scaled(icon.Width()), Scaled(icon.Height()));
+    EXPECT_EQ(place.width, Scaled(32));
     HDC dc = GetDC(form.Handle());
     int wrong = 0, translucent = 0;
+    RECT opaque{icon.Width(), icon.Height(), -1, -1};  // where the icon covers the band
     for (int y = 0; y < icon.Height(); ++y) {
         for (int x = 0; x < icon.Width(); ++x) {
             std::uint32_t p = pixels[y * icon.Width() + x];
             int alpha = p >> 24, r = ((p >> 16) & 255) + 255 - alpha, g = ((p >> 8) & 255) + 255 - alpha,
                 b = (p & 255) + 255 - alpha;  // premultiplied colour over white
+            if (alpha > 0) {
+                opaque = {std::min<LONG>(opaque.left, x), std::min<LONG>(opaque.top, y),
+                          std::max<LONG>(opaque.right, x + 1), std::max<LONG>(opaque.bottom, y + 1)};
+            }
+            translucent += alpha > 0 && alpha < 255;
+            if (dpi != 96) continue;  // stretched: compared by its extent below
             COLORREF got = GetPixel(dc, place.left + x, place.top + y);
             wrong += std::abs(GetRValue(got) - r) > 3 || std::abs(GetGValue(got) - g) > 3 ||
                      std::abs(GetBValue(got) - b) > 3;
-            translucent += alpha > 0 && alpha < 255;
         }
     }
     EXPECT_EQ(wrong, 0);
     EXPECT_GT(translucent, 0) << "the icon should have soft edges";
+    // The drawn icon covers the band where the scaled picture does.
+    RECT drawn{box.right, box.bottom, box.left - 1, box.top - 1};
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            if (GetPixel(dc, x, y) == RGB(255, 255, 255)) continue;
+            drawn = {std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y), std::max<LONG>(drawn.right, x + 1),
+                     std::max<LONG>(drawn.bottom, y + 1)};
+        }
+    }
+    EXPECT_NEAR(drawn.left, place.left + Scaled(opaque.left), 2);
+    EXPECT_NEAR(drawn.top, place.top + Scaled(opaque.top), 2);
+    EXPECT_NEAR(drawn.right, place.left + Scaled(opaque.right), 2);
+    EXPECT_NEAR(drawn.bottom, place.top + Scaled(opaque.bottom), 2);
 
     for (int number : {12, 14}) {
         RECT r = RectInParent(Label(number));

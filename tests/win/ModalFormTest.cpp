@@ -26,7 +26,7 @@ protected:
 
 class TestForm : public ModalForm {
 public:
-    TestForm() { CreateForm("TVelmoraTestForm", "Test", 200, 100, false); }
+    TestForm() { CreateForm("TVelmoraTestForm", "Test", {200, 100}, false); }
     bool throwOnShow = true;
     int shown = 0;
 

@@ -69,22 +69,26 @@ function(velmora_session_tests session suite names pattern timeout)
             continue()
         endif()
         add_test(${session}.${name} ${velmora_wine_exec} ${suite} --gtest_filter=${name})
+        # A test that skips itself (GTEST_SKIP) shows as skipped, not passed.
         set_tests_properties(${session}.${name} PROPERTIES
             FIXTURES_REQUIRED ${session} WORKING_DIRECTORY ${VELMORA_TESTS_DIR} TIMEOUT ${timeout}
+            SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
             ENVIRONMENT "WINEPREFIX=${VELMORA_TESTS_DIR}/${session};${ARGN}")
     endforeach()
 endfunction()
 
-# The whole suite in the normal session; the layouts once more on a screen
-# of 144 DPI and under the thicker window frames of Windows 10 and 11.
+# The whole suite in the normal session; the layouts and the changes of DPI
+# once more on a screen of 144 DPI and under the thicker window frames of
+# Windows 10 and 11.
 function(velmora_whole_suite)
     velmora_list_suite(${VELMORA_SUITE} wine names)
     velmora_session(wine ${VELMORA_CHECKER} 96 classic)
     velmora_session_tests(wine ${VELMORA_SUITE} "${names}" "." 120)
     velmora_session(wine144 ${VELMORA_CHECKER} 144 classic)
-    velmora_session_tests(wine144 ${VELMORA_SUITE} "${names}" "^(LayoutTest|AboutDialogTest)\\." 120)
+    set(dpi_changes "^DpiChangeTest\\.|^StartedProgramTest\\.EachWindowFollowsAChangeOfDpi")
+    velmora_session_tests(wine144 ${VELMORA_SUITE} "${names}" "^(LayoutTest|AboutDialogTest)\\.|${dpi_changes}" 120)
     velmora_session(winframes ${VELMORA_CHECKER} 96 win10)
-    velmora_session_tests(winframes ${VELMORA_SUITE} "${names}" "^LayoutTest\\." 120)
+    velmora_session_tests(winframes ${VELMORA_SUITE} "${names}" "^LayoutTest\\.|${dpi_changes}" 120)
 endfunction()
 
 # A test that only reports why the build's tests do not run.
@@ -118,7 +122,7 @@ function(velmora_emulated_program_tests)
     velmora_list_suite(${observer} wine names)
     velmora_session(wine ${checker} 96 classic)
     velmora_session_tests(wine ${observer} "${names}" "StartedProgram" 600
-        VELMORA_PROGRAM=${VELMORA_PROGRAM})
+        VELMORA_PROGRAM=${VELMORA_PROGRAM} VELMORA_PROGRAM_EMULATED=1)
 endfunction()
 
 if(VELMORA_BITS EQUAL 64)

@@ -1,6 +1,5 @@
 #include "ui/about/Info_win.h"
 
-#include "Version.h"
 #include "resources/ResourceIds.h"
 #include "ui/about/InfoTexts.h"
 #include "ui/app/Application_win.h"
@@ -13,39 +12,15 @@ namespace velmora {
 
 namespace {
 
-constexpr int kHeaderHeight = 65;  // the white band, its bevel included
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(120, 120, 120);
 const COLORREF kLinkColour = RGB(15, 100, 151);
 
+RECT ToRect(const LayoutRect& r) {
+    return {r.left, r.top, r.Right(), r.Bottom()};
+}
+
 }  // namespace
-
-struct TInfoForm::LabelSpec {
-    int number;  // LabelN
-    const char* text;
-    int x, y;           // at 96 DPI; x is the right edge of a right-aligned label
-    int width, height;  // 0: sized to its text
-    Look look;
-    bool rightAligned;
-};
-
-const TInfoForm::LabelSpec TInfoForm::kLabels[] = {
-    {1, "Velmora", 48, 11, 0, 0, kTitle, false},
-    {10, VELMORA_VERSION_LABEL, 54, 33, 0, 0, kVersion, false},
-    {2, VELMORA_BUILD_LABEL, 166, 33, 0, 0, kVersion, true},
-    {15, "Letzte Änderung:", 368, 16, 0, 0, kDate, true},
-    {16, "4. März 2008", 368, 32, 0, 0, kDate, true},
-    {3, "Copyrighthinweis", 8, 83, 0, 0, kHeading, false},
-    {4, kInfoCopyright, 8, 104, 0, 0, kText, false},
-    {11, "Webseite:", 8, 122, 0, 0, kText, false},
-    {12, kInfoWebAddress, 64, 122, 0, 0, kLink, false},
-    {13, "E-Mail:", 8, 140, 0, 0, kText, false},
-    {14, kInfoMailAddress, 64, 140, 0, 0, kLink, false},
-    {5, "Lizenz", 8, 165, 0, 0, kHeading, false},
-    {7, kInfoLicence, 8, 186, 357, 78, kText, false},
-    {8, "Haftungsausschluss", 8, 275, 0, 0, kHeading, false},
-    {6, kInfoDisclaimer, 8, 296, 351, 52, kText, false},
-};
 
 TInfoForm::~TInfoForm() {
     // Destroy the controls while the fonts they use still exist.
@@ -53,57 +28,63 @@ TInfoForm::~TInfoForm() {
 }
 
 void TInfoForm::Create() {
-    CreateForm("TInfoForm", "Info über Velmora", 377, 393, true);
-    const int dpi = Dpi();
-    fonts_[kTitle] = MakeFont("Arial", 24, dpi);
-    fonts_[kVersion] = MakeFont("Arial", 11, dpi);
-    fonts_[kDate] = MakeFont("Arial", 12, dpi, true);
-    fonts_[kHeading] = MakeFont("Arial", 13, dpi, true);
-    // The links use the form's own font, underlined.
-    LOGFONTA link{};
-    GetObjectA(Font(), sizeof link, &link);
-    link.lfUnderline = TRUE;
-    fonts_[kLink] = FontHandle(CreateFontIndirectA(&link));
-
+    CreateForm("TInfoForm", "Info über Velmora", kInfoClient, true);
+    RemakeFonts();
     icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_ABOUT_ICON);
-    Add({kImage1Id, "STATIC", "", 8, 12, 32, 32, WS_VISIBLE | SS_OWNERDRAW});
-    for (const LabelSpec& entry : kLabels) CreateLabel(entry);
-    Add({kButton1Id, "BUTTON", "OK", 151, 360, 75, 25, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON});
+    Add({kImage1Id, "STATIC", "", WS_VISIBLE | SS_OWNERDRAW}, kInfoImage1);
+    for (std::size_t i = 0; i < kInfoLabelCount; ++i) CreateLabel(kInfoLabels[i]);
+    Add({kButton1Id, "BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON}, kInfoButton1);
     SetDefaultButton(kButton1Id);
     SetCancelButton(kButton1Id);
 }
 
-constexpr int kFittedSlack = 3;
+// The looks' fonts for the form's DPI; a label changes to its look's new
+// font before the old one goes. The links use the form's own font,
+// underlined.
+void TInfoForm::RemakeFonts() {
+    for (int look = 0; look < kLookCount; ++look) {
+        const InfoFont face = InfoLookFont(static_cast<InfoLook>(look));
+        FontHandle font;
+        if (face.pixels > 0) {
+            font = MakeFont(face.face, face.pixels, Dpi(), face.bold, face.underline);
+        } else if (face.underline) {
+            LOGFONTA lf{};
+            GetObjectA(Font(), sizeof lf, &lf);
+            lf.lfUnderline = TRUE;
+            font = FontHandle(CreateFontIndirectA(&lf));
+        }
+        ReplaceFont(Handle(), fonts_[look].Get(), font ? font.Get() : Font());
+        fonts_[look] = std::move(font);
+    }
+}
 
-void TInfoForm::CreateLabel(const LabelSpec& entry) {
+void TInfoForm::CreateLabel(const InfoLabel& entry) {
     const bool fitted = entry.width == 0;
     DWORD style = WS_VISIBLE | SS_NOPREFIX;
     style |= entry.rightAligned ? SS_RIGHT : fitted ? SS_LEFTNOWORDWRAP : SS_LEFT;
-    if (entry.look == kLink) style |= SS_NOTIFY;  // a notifying static takes the mouse
-    HWND label = Add({LabelId(entry.number), "STATIC", entry.text, entry.x, entry.y, entry.width, entry.height, style});
-    HFONT font = FontOf(entry.look);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (entry.look == kLink) SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
-    if (!fitted) {
-        // A wrapped label keeps its designed box, but grows downwards where
-        // the screen's font needs more lines' height than the box scales to
-        // (at some DPIs the line height rounds up), so no line is cut off.
-        RECT r{};
-        GetWindowRect(label, &r);
-        const int needed = TextSize(label, font, entry.text, r.right - r.left).cy;
-        if (needed > r.bottom - r.top) {
-            SetWindowPos(label, nullptr, 0, 0, r.right - r.left, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        return;
+    if (entry.look == InfoLook::Link) style |= SS_NOTIFY;  // a notifying static takes the mouse
+    HWND label =
+        Add({LabelId(entry.number), "STATIC", entry.text, style}, {entry.x, entry.y, entry.width, entry.height});
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry.look)), FALSE);
+    if (entry.look == InfoLook::Link) {
+        SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
     }
+    PlaceLabel(entry);
+}
 
-    // Sized to its text in its own font, like an autosized label.
-    SIZE size = TextSize(label, font, entry.text, 0);
-    // A little room for glyphs that reach past their advance width (and for
-    // substituted fonts that draw wider than they measure).
-    size.cx += Scale(kFittedSlack, Dpi());
-    const int left = Scale(entry.x, Dpi()) - (entry.rightAligned ? size.cx : 0);
-    SetWindowPos(label, nullptr, left, Scale(entry.y, Dpi()), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+// Sized to its text in its own font, like an autosized label, or wrapped
+// in its designed box (InfoLayout.cpp).
+void TInfoForm::PlaceLabel(const InfoLabel& entry) {
+    HWND label = Item(LabelId(entry.number));
+    const int wrapWidth = entry.width > 0 ? Scale(entry.width, Dpi()) : 0;
+    const SIZE text = TextSize(label, FontOf(entry.look), entry.text, wrapWidth);
+    MoveControl(label, PlaceInfoLabel(entry, {text.cx, text.cy}, Dpi()));
+}
+
+void TInfoForm::LayoutControls() {
+    MoveControl(Item(kImage1Id), Scale(kInfoImage1, Dpi()));
+    for (std::size_t i = 0; i < kInfoLabelCount; ++i) PlaceLabel(kInfoLabels[i]);
+    MoveControl(Item(kButton1Id), Scale(kInfoButton1, Dpi()));
 }
 
 // The size `text` takes in `font`: on one line, or wrapped at `wrapWidth`.
@@ -180,30 +161,34 @@ void TInfoForm::PaintBackground(HDC dc) {
     RECT client{};
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    RECT band{0, 0, client.right, Scale(kHeaderHeight, Dpi())};
+    const InfoHeader header = InfoHeaderBand(client.right, Dpi());
+    RECT band = ToRect(header.band);
     FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    RECT bevel{0, band.bottom - 2, client.right, band.bottom};
-    DrawEdge(dc, &bevel, BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM);
+    RECT shadow = ToRect(header.shadow);
+    FillRect(dc, &shadow, GetSysColorBrush(COLOR_BTNSHADOW));
+    RECT highlight = ToRect(header.highlight);
+    FillRect(dc, &highlight, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
 }
 
 void TInfoForm::PaintImage1(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawPngBitmap(item.hDC, item.rcItem, icon_);
+    DrawPngBitmap(item.hDC, item.rcItem, icon_, Dpi());
 }
 
 // Header labels sit on white, the others on the face colour; the brushes
 // are stock or system ones, so nothing here is owned.
 LRESULT TInfoForm::LabelColors(HDC dc, HWND label) {
     const int id = GetDlgCtrlID(label);
-    Look look = kText;
-    for (const LabelSpec& entry : kLabels) {
-        if (LabelId(entry.number) == id) look = entry.look;
+    InfoLook look = InfoLook::Text;
+    for (std::size_t i = 0; i < kInfoLabelCount; ++i) {
+        if (LabelId(kInfoLabels[i].number) == id) look = kInfoLabels[i].look;
     }
     const COLORREF colours[kLookCount] = {
         kBlack, kGrey, kBlack, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT), kLinkColour};
-    SetTextColor(dc, colours[look]);
+    SetTextColor(dc, colours[static_cast<int>(look)]);
     SetBkMode(dc, TRANSPARENT);
-    const bool header = look == kTitle || look == kVersion || look == kDate || id == kImage1Id;
+    const bool header =
+        look == InfoLook::Title || look == InfoLook::Version || look == InfoLook::Date || id == kImage1Id;
     return reinterpret_cast<LRESULT>(header ? GetStockObject(WHITE_BRUSH) : GetSysColorBrush(COLOR_BTNFACE));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "image/PngBitmap.h"
+#include "ui/about/InfoLayout.h"
 #include "ui/app/ModalForm_win.h"
 
 namespace velmora {
@@ -30,18 +31,22 @@ public:
 protected:
     void OnCommand(int id, int code, HWND control) override;
     void FormShow() override;
+    void RemakeFonts() override;
+    void LayoutControls() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    enum Look { kTitle, kVersion, kDate, kHeading, kText, kLink, kLookCount };
-    struct LabelSpec;
-    static const LabelSpec kLabels[];
+    static constexpr int kLookCount = static_cast<int>(InfoLook::Count);
 
     static LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR number,
                                      DWORD_PTR form);
-    void CreateLabel(const LabelSpec& entry);
+    void CreateLabel(const InfoLabel& entry);
+    void PlaceLabel(const InfoLabel& entry);
     static SIZE TextSize(HWND label, HFONT font, const char* text, int wrapWidth);
-    HFONT FontOf(Look look) const { return fonts_[look] ? fonts_[look].Get() : Font(); }
+    HFONT FontOf(InfoLook look) const {
+        const FontHandle& font = fonts_[static_cast<int>(look)];
+        return font ? font.Get() : Font();
+    }
     void PaintBackground(HDC dc);
     void PaintImage1(const DRAWITEMSTRUCT& item);
     LRESULT LabelColors(HDC dc, HWND label);

@@ -1,18 +1,79 @@
 #include "ui/app/Layout_win.h"
 
+#include "base/ProcAddress_win.h"
+
 #include <cstring>
 
 namespace velmora {
 
+namespace {
+
+// MONITOR_DPI_TYPE's MDT_EFFECTIVE_DPI: the DPI the user chose for the screen.
+constexpr int kEffectiveDpi = 0;
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+// shcore.dll exists from Windows 8.1 on. Loaded by its full path in the
+// system folder, so that a file of that name beside the program is never
+// taken on a system that lacks it.
+GetDpiForMonitorFn GetDpiForMonitorProc() {
+    static const GetDpiForMonitorFn proc = [] {
+        char path[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+        if (length == 0 || length + sizeof "\\shcore.dll" > MAX_PATH) return GetDpiForMonitorFn{};
+        lstrcatA(path, "\\shcore.dll");
+        HMODULE shcore = LoadLibraryA(path);
+        return shcore ? LookupProc<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor") : GetDpiForMonitorFn{};
+    }();
+    return proc;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    const GetDpiForMonitorFn getDpiForMonitor = GetDpiForMonitorProc();
+    UINT x = 0, y = 0;
+    if (monitor && getDpiForMonitor && getDpiForMonitor(monitor, kEffectiveDpi, &x, &y) == S_OK) {
+        return UsableDpi(static_cast<int>(y));
+    }
+    return ScreenDpi();
+}
+
+struct FontSwap {
+    HFONT current;
+    HFONT replacement;
+};
+
+BOOL CALLBACK SwapFont(HWND control, LPARAM param) {
+    const auto& swap = *reinterpret_cast<const FontSwap*>(param);
+    if (reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)) == swap.current) {
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(swap.replacement), TRUE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 int ScreenDpi() {
     const ScopedDC screen(nullptr);
-    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : 96;
+    return UsableDpi(GetDeviceCaps(screen.Get(), LOGPIXELSY));
+}
+
+int DpiAt(POINT point) {
+    return MonitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY));
+}
+
+int WindowDpi(HWND window) {
+    static const auto getDpiForWindow =
+        LookupProc<GetDpiForWindowFn>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
+    if (getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(window)) return UsableDpi(static_cast<int>(dpi));
+    }
+    return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
 }
 
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold, bool underline) {
     LOGFONTA lf{};
-    lf.lfHeight = -Scale(pixels, dpi);
+    lf.lfHeight = FontHeightForPixels(pixels, dpi);
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
@@ -23,40 +84,47 @@ FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold, bool under
 
 FontHandle MakeWindowFont(int dpi) {
     LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(8, dpi, 72);
+    lf.lfHeight = FontHeightForPoints(kWindowFontPoints, dpi);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     strncpy(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE - 1);
     return FontHandle(CreateFontIndirectA(&lf));
 }
 
-HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font) {
+// EnumChildWindows reaches every descendant, so the edit field inside a
+// combo box and the header inside a list view change too.
+void ReplaceFont(HWND window, HFONT current, HFONT replacement) {
+    if (!current || current == replacement) return;
+    FontSwap swap{current, replacement};
+    EnumChildWindows(window, SwapFont, reinterpret_cast<LPARAM>(&swap));
+}
+
+HWND CreateControl(HWND parent, const ControlSpec& entry, const LayoutRect& place, HFONT font) {
     HWND control =
-        CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD, Scale(entry.x, dpi),
-                        Scale(entry.y, dpi), Scale(entry.width, dpi), Scale(entry.height, dpi), parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+        CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD, place.left, place.top,
+                        place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 
-void AnchorLayout::Add(HWND control, unsigned anchors, SIZE designedParent) {
-    HWND parent = GetParent(control);
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    items_.push_back({control, anchors, rect, designedParent});
+void MoveControl(HWND control, const LayoutRect& place) {
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AnchorLayout::ParentResized(HWND parent) {
-    RECT client{};
-    GetClientRect(parent, &client);
-    for (const Item& item : items_) {
-        if (GetParent(item.control) != parent || item.anchors == kAnchorLeftTop) continue;
-        int dx = item.anchors & kAnchorRight ? client.right - item.designedParent.cx : 0;
-        int dy = item.anchors & kAnchorBottom ? client.bottom - item.designedParent.cy : 0;
-        SetWindowPos(item.control, nullptr, item.designed.left + dx, item.designed.top + dy, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The frame's size is measured rather than computed: AdjustWindowRectEx
+// knows neither the window's DPI nor a menu bar that wraps onto a second line.
+// A second round catches a menu bar that the first one made wrap or unwrap.
+void FitClientArea(HWND window, LayoutSize client) {
+    for (int round = 0; round < 2; ++round) {
+        RECT outer{}, actual{};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &actual);
+        const int dx = client.width - actual.right;
+        const int dy = client.height - actual.bottom;
+        if (dx == 0 && dy == 0) return;
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

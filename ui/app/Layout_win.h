@@ -1,62 +1,46 @@
-// Windows built from pixel tables given at 96 DPI and scaled to the screen.
+// Windows built from pixel tables given at 96 DPI (Layout.h) and laid out
+// for the DPI of the screen they are on.
 #pragma once
 
 #include "base/Handles_win.h"
+#include "ui/app/Layout.h"
 
 #include <windows.h>
 
-#include <vector>
-
 namespace velmora {
 
-enum Anchor : unsigned {
-    kAnchorLeftTop = 0,
-    kAnchorRight = 1,   // keeps its distance to the parent's right edge
-    kAnchorBottom = 2,  // keeps its distance to the parent's bottom edge
-};
-
+// What a control is; where it goes comes from the window's layout table.
 struct ControlSpec {
     int id;
     const char* className;
     const char* caption;
-    int x, y, width, height;  // at 96 DPI, in the parent's client area
     DWORD style;
     DWORD exStyle = 0;
-    unsigned anchors = kAnchorLeftTop;
 };
 
-// The screen's logical DPI (the program is DPI aware, so this is the real one).
+// The system's DPI: that of the primary screen when the program started.
 int ScreenDpi();
-inline int Scale(int value, int dpi) {
-    return MulDiv(value, dpi, 96);
-}
+// The DPI of the screen that shows `point`, where the system tells it per
+// screen (Windows 8.1 and later), else the system's.
+int DpiAt(POINT point);
+// The DPI `window` is drawn at: the window's own where the system keeps one
+// (Windows 10 1607 and later), else that of its screen, else the system's.
+int WindowDpi(HWND window);
 
 // A font of the given face whose character height is `pixels` at 96 DPI.
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
 // "MS Sans Serif", 8 point: the program's window font.
 FontHandle MakeWindowFont(int dpi);
+// Puts `replacement` on every control inside `window` that uses `current`,
+// so that `current` can be freed afterwards.
+void ReplaceFont(HWND window, HFONT current, HFONT replacement);
 
-// Creates one control from its table row, scaled to `dpi`, with `font`.
-HWND CreateControl(HWND parent, const ControlSpec& entry, int dpi, HFONT font);
+// Creates one control at `place` with `font`.
+HWND CreateControl(HWND parent, const ControlSpec& entry, const LayoutRect& place, HFONT font);
+void MoveControl(HWND control, const LayoutRect& place);
 
-// Keeps anchored controls at the distance to the right and bottom edges of
-// their parent that they have in the designed layout, whatever size the
-// parent has at start and later.
-class AnchorLayout {
-public:
-    // `designedParent` is the parent's client size the control's place was
-    // designed for (scaled to the screen).
-    void Add(HWND control, unsigned anchors, SIZE designedParent);
-    void ParentResized(HWND parent);
-
-private:
-    struct Item {
-        HWND control;
-        unsigned anchors;
-        RECT designed;  // its place in a parent of the designed size
-        SIZE designedParent;
-    };
-    std::vector<Item> items_;
-};
+// Resizes `window` so that its client area is `client`, whatever the frame
+// and menu bar take, keeping its top left corner.
+void FitClientArea(HWND window, LayoutSize client);
 
 }  // namespace velmora

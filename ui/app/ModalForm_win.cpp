@@ -24,17 +24,21 @@ void SetOwner(HWND window, HWND owner) {
 
 }  // namespace
 
-void ModalForm::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight,
-                           bool topmost) {
-    dpi_ = ScreenDpi();
+// Laid out for the primary screen, where it shows; once the window exists,
+// for the screen the system says it is on.
+void ModalForm::CreateForm(const char* className, const char* caption, LayoutSize client, bool topmost) {
     topmost_ = topmost;
-    font_ = MakeWindowFont(dpi_);
+    dpi_ = DpiAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
-    RECT r{0, 0, Scale(clientWidth, dpi_), Scale(clientHeight, dpi_)};
+    const LayoutSize scaled = Scale(client, dpi_);
+    RECT r{0, 0, scaled.width, scaled.height};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     CreateHandle(className, caption, style, exStyle, 0, 0, r.right - r.left, r.bottom - r.top, Application().Handle());
+    dpi_ = WindowDpi(Handle());
+    FitClientArea(Handle(), Scale(client, dpi_));
     CenterOnPrimaryMonitor();
+    font_ = MakeWindowFont(dpi_);
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
@@ -84,6 +88,20 @@ void ModalForm::Close() {
     SetOwner(Handle(), Application().Handle());
 }
 
+// New fonts on every control before the old ones go, the layout of the new
+// DPI, and the place the system suggests; nothing else changes.
+void ModalForm::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = UsableDpi(dpi);
+    FontHandle retired = std::move(font_);
+    font_ = MakeWindowFont(dpi_);
+    ReplaceFont(Handle(), retired.Get(), font_.Get());
+    RemakeFonts();
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControls();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
 LRESULT ModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
@@ -106,6 +124,7 @@ LRESULT ModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE: Close(); return 0;
+        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         default: return Default(message, wParam, lParam);
     }
 }

@@ -1,7 +1,8 @@
 // A dialog window shown modally: fixed dialog frame with only the system
-// menu, client size given at 96 DPI, centred on the primary monitor, Enter
-// and Esc routed to a default and a cancel button. Lives for the program's
-// run; ShowModal shows it, Close hides it and ends the modal loop.
+// menu, client size given at 96 DPI and laid out for the DPI of its screen,
+// centred on the primary monitor, Enter and Esc routed to a default and a
+// cancel button. Lives for the program's run; ShowModal shows it, Close
+// hides it and ends the modal loop.
 #pragma once
 
 #include "base/Handles_win.h"
@@ -26,12 +27,21 @@ public:
 
 protected:
     // Creates the hidden window and the form's font ("MS Sans Serif", 8 pt).
-    void CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight, bool topmost);
-    HWND Add(const ControlSpec& entry) { return CreateControl(Handle(), entry, dpi_, font_.Get()); }
+    void CreateForm(const char* className, const char* caption, LayoutSize client, bool topmost);
+    // Creates a control at its designed place, scaled to the form's DPI.
+    HWND Add(const ControlSpec& entry, const LayoutRect& designed) {
+        return CreateControl(Handle(), entry, Scale(designed, dpi_), font_.Get());
+    }
     HWND Item(int id) const { return GetDlgItem(Handle(), id); }
     // Enter clicks the default button, Esc the cancel button.
     void SetDefaultButton(int id) { defaultButton_ = id; }
     void SetCancelButton(int id) { cancelButton_ = id; }
+
+    // After a change of DPI: the form's further fonts made anew for Dpi()
+    // and put on the controls in place of the old ones, which then go; and
+    // every control placed for Dpi() from the form's table.
+    virtual void RemakeFonts() {}
+    virtual void LayoutControls() {}
 
     virtual void FormShow() {}
     virtual void FormClose() {}
@@ -41,6 +51,7 @@ protected:
 
 private:
     void CenterOnPrimaryMonitor();
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     int dpi_ = 96;
     FontHandle font_;

@@ -4,6 +4,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/app/Application_win.h"
+#include "ui/main/Unit1Layout.h"
 
 #include <commctrl.h>
 
@@ -11,62 +12,53 @@ namespace velmora {
 
 namespace {
 
-// The client area the layout is drawn for: 463 x 519 outside under the
-// classic frame (4-px borders, 19-px caption and menu bar); a thicker frame
-// makes the window larger rather than the pages smaller.
-constexpr int kClientWidth = 455;
-constexpr int kClientHeight = 473;
-// The pages' size in that client area, which the controls' places assume.
-constexpr int kPageWidth = 437;
-constexpr int kPageHeight = 435;
-constexpr int kMinWidth = 305;
-constexpr int kMinHeight = 310;
-constexpr int kBevelHeight = 2;
-constexpr int kMargin = 5;
-
 // One sunken client edge (WS_EX_CLIENTEDGE below); WS_BORDER would add a
 // second frame inside it.
 const DWORD kListStyle = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
 const DWORD kButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
-const ControlSpec kTasksPage[] = {
-    {TForm1::kTaskViewId, WC_LISTVIEWA, "", 10, 10, 417, 386, kListStyle, WS_EX_CLIENTEDGE, kAnchorLeftTop},
-    {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", 168, 403, 83, 25, kButtonStyle, 0, kAnchorRight | kAnchorBottom},
-    {TForm1::kBringToFrontBtnId, "BUTTON", "Wechseln zu", 256, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
-     kAnchorRight | kAnchorBottom},
-    {TForm1::kFinalizeTaskBtnId, "BUTTON", "Task beenden", 344, 403, 83, 25, kButtonStyle | WS_DISABLED, 0,
-     kAnchorRight | kAnchorBottom},
+// What each control of the pages is; their places are in Unit1Layout.cpp.
+const ControlSpec kControls[] = {
+    {TForm1::kTaskViewId, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE},
+    {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", kButtonStyle},
+    {TForm1::kBringToFrontBtnId, "BUTTON", "Wechseln zu", kButtonStyle | WS_DISABLED},
+    {TForm1::kFinalizeTaskBtnId, "BUTTON", "Task beenden", kButtonStyle | WS_DISABLED},
+    {TForm1::kProcessViewId, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE},
+    {TForm1::kFinalizeProcessBtnId, "BUTTON", "Prozess beenden", kButtonStyle},
 };
 
-const ControlSpec kProcessesPage[] = {
-    {TForm1::kProcessViewId, WC_LISTVIEWA, "", 10, 10, 417, 386, kListStyle, WS_EX_CLIENTEDGE, kAnchorLeftTop},
-    {TForm1::kFinalizeProcessBtnId, "BUTTON", "Prozess beenden", 320, 403, 107, 25, kButtonStyle, 0,
-     kAnchorRight | kAnchorBottom},
-};
+const ControlSpec& SpecOf(int id) {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.id == id) return spec;
+    }
+    return kControls[0];
+}
 
 struct ColumnSpec {
     const char* caption;
-    int width;
     int format;
 };
-const ColumnSpec kTaskColumns[] = {{"Task", 230, LVCFMT_LEFT}, {"Status", 167, LVCFMT_LEFT}};
-const ColumnSpec kProcessColumns[] = {{"Name", 197, LVCFMT_LEFT},
-                                      {"PID", 50, LVCFMT_RIGHT},
-                                      {"Threads", 75, LVCFMT_RIGHT},
-                                      {"Priorität", 75, LVCFMT_LEFT}};
+const ColumnSpec kTaskColumns[] = {{"Task", LVCFMT_LEFT}, {"Status", LVCFMT_LEFT}};
+const ColumnSpec kProcessColumns[] = {
+    {"Name", LVCFMT_LEFT}, {"PID", LVCFMT_RIGHT}, {"Threads", LVCFMT_RIGHT}, {"Priorität", LVCFMT_LEFT}};
 
 template <size_t N>
-void AddColumns(HWND view, const ColumnSpec (&columns)[N], int dpi) {
+void AddColumns(HWND view, const ColumnSpec (&columns)[N]) {
     for (size_t i = 0; i < N; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
-        column.cx = Scale(columns[i].width, dpi);
         column.pszText = const_cast<char*>(columns[i].caption);
         column.iSubItem = static_cast<int>(i);
         SendMessageA(view, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
     ListView_SetExtendedListViewStyle(view, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+}
+
+LayoutSize ClientSize(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
 }
 
 }  // namespace
@@ -115,27 +107,26 @@ POINT DesktopCentred(int width, int height) {
 
 }  // namespace
 
+// Laid out for the screen the window opens on: first the one that shows the
+// desktop's centre, then, once the window exists, the one the system says
+// it is on.
 void TForm1::Create() {
-    dpi_ = ScreenDpi();
     menu_.Build();
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-    const SIZE client{Scale(kClientWidth, dpi_), Scale(kClientHeight, dpi_)};
-    RECT outer{0, 0, client.cx, client.cy};
+    dpi_ = DpiAt(DesktopCentred(0, 0));
+    const LayoutSize client = Scale(kUnit1Client, dpi_);
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, style, TRUE, exStyle);
-    SIZE size{outer.right - outer.left, outer.bottom - outer.top};
-    POINT at = DesktopCentred(size.cx, size.cy);
+    POINT at = DesktopCentred(outer.right - outer.left, outer.bottom - outer.top);
     HICON icon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(IDI_VELMORA));
-    CreateHandle("TForm1", "Velmora", style, exStyle, at.x, at.y, size.cx, size.cy, nullptr, menu_.Bar(), icon);
-    // The frame's guess misses a menu bar that wraps onto a second line.
-    RECT actual{};
-    GetClientRect(Handle(), &actual);
-    if (actual.right != client.cx || actual.bottom != client.cy) {
-        size.cx += client.cx - actual.right;
-        size.cy += client.cy - actual.bottom;
-        at = DesktopCentred(size.cx, size.cy);
-        SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    CreateHandle("TForm1", "Velmora", style, exStyle, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top,
+                 nullptr, menu_.Bar(), icon);
+    dpi_ = WindowDpi(Handle());
+    FitClientArea(Handle(), Scale(kUnit1Client, dpi_));
+    GetWindowRect(Handle(), &outer);
+    at = DesktopCentred(outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls();
     Application().SetMainWindow(Handle(), menu_.Accelerators());
     FormCreate();
@@ -145,10 +136,9 @@ void TForm1::Create() {
 
 void TForm1::CreateControls() {
     font_ = MakeWindowFont(dpi_);
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     HINSTANCE instance = Application().Instance();
-    bevel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, Scale(kBevelHeight, dpi_),
-                             Handle(), nullptr, instance, nullptr);
+    bevel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 0, Handle(), nullptr,
+                             instance, nullptr);
     // The tab control is a tab stop of its own; the pages lie on it as its
     // siblings, so that the dialog manager reaches both.
     pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0,
@@ -171,46 +161,70 @@ void TForm1::CreateControls() {
         (*page)->Create(Handle());
         SetWindowPos((*page)->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    const HWND tasksTab = Page(0);
-    const HWND processesTab = Page(1);
-    LayoutPages();
-
-    for (const ControlSpec& entry : kTasksPage) CreateControl(tasksTab, entry, dpi_, font_.Get());
-    for (const ControlSpec& entry : kProcessesPage) CreateControl(processesTab, entry, dpi_, font_.Get());
-    // Created at their designed places; the anchored ones then follow the
-    // page's real size, which the tab control's own metrics decide.
-    const SIZE page{Scale(kPageWidth, dpi_), Scale(kPageHeight, dpi_)};
-    for (const ControlSpec& entry : kTasksPage) anchors_.Add(GetDlgItem(tasksTab, entry.id), entry.anchors, page);
-    for (const ControlSpec& entry : kProcessesPage) {
-        anchors_.Add(GetDlgItem(processesTab, entry.id), entry.anchors, page);
+    // Created anywhere: LayoutPages puts them where the page's real size,
+    // which the tab control's own metrics decide, has them.
+    for (int index = 0; index < 2; ++index) {
+        const Unit1Table table = index == 0 ? TasksTabLayout() : ProcessesTabLayout();
+        for (std::size_t i = 0; i < table.count; ++i) {
+            CreateControl(Page(index), SpecOf(table.controls[i].id), {}, font_.Get());
+        }
     }
-    anchors_.ParentResized(tasksTab);
-    anchors_.ParentResized(processesTab);
-    AddColumns(GetDlgItem(tasksTab, kTaskViewId), kTaskColumns, dpi_);
-    AddColumns(GetDlgItem(processesTab, kProcessViewId), kProcessColumns, dpi_);
-    processView_.Attach(GetDlgItem(processesTab, kProcessViewId));
+    LayoutPages();
+    AddColumns(Control(kTaskViewId), kTaskColumns);
+    AddColumns(Control(kProcessViewId), kProcessColumns);
+    SetColumnWidths();
+    processView_.Attach(Control(kProcessViewId));
 
     SelectPage(1);
 }
 
+// Everything from the designed table for the current DPI and client area,
+// never from the controls' present places, so that no change of size or
+// DPI leaves a rounding behind.
 void TForm1::LayoutPages() {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    SetWindowPos(bevel_, nullptr, 0, 0, client.right, Scale(kBevelHeight, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
-    int margin = Scale(kMargin, dpi_);
-    int top = Scale(kBevelHeight, dpi_) + margin;
-    SetWindowPos(pageControl_, nullptr, margin, top, client.right - 2 * margin, client.bottom - top - margin,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT display{};
-    GetClientRect(pageControl_, &display);
+    const LayoutSize client = ClientSize(Handle());
+    MoveControl(bevel_, Unit1Bevel(client, dpi_));
+    const LayoutRect tabs = Unit1PageControl(client, dpi_);
+    MoveControl(pageControl_, tabs);
+    RECT display{0, 0, tabs.width, tabs.height};
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
-    MapWindowPoints(pageControl_, Handle(), reinterpret_cast<POINT*>(&display), 2);
-    for (HWND page : {Page(0), Page(1)}) {
-        if (!page) continue;
-        SetWindowPos(page, nullptr, display.left, display.top, display.right - display.left,
-                     display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        anchors_.ParentResized(page);
+    const LayoutSize page{display.right - display.left, display.bottom - display.top};
+    for (int index = 0; index < 2; ++index) {
+        if (!Page(index)) continue;
+        MoveControl(Page(index), {tabs.left + display.left, tabs.top + display.top, page.width, page.height});
+        const Unit1Table table = index == 0 ? TasksTabLayout() : ProcessesTabLayout();
+        for (std::size_t i = 0; i < table.count; ++i) {
+            const DesignedControl& designed = table.controls[i];
+            if (HWND control = GetDlgItem(Page(index), designed.id)) {
+                MoveControl(control, PlaceControl(designed, kUnit1Page, page, dpi_));
+            }
+        }
     }
+}
+
+void TForm1::SetColumnWidths() {
+    for (int column = 0; TaskColumnWidth(column, dpi_) > 0; ++column) {
+        ListView_SetColumnWidth(Control(kTaskViewId), column, TaskColumnWidth(column, dpi_));
+    }
+    for (int column = 0; ProcessColumnWidth(column, dpi_) > 0; ++column) {
+        ListView_SetColumnWidth(Control(kProcessViewId), column, ProcessColumnWidth(column, dpi_));
+    }
+}
+
+// The window moved to a screen of another DPI, or its screen's DPI changed:
+// new fonts on every control before the old ones go, the layout of the new
+// DPI, and the place the system suggests. Rows, selection, scroll position,
+// focus, order and the topmost state stay as they are.
+void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = UsableDpi(dpi);
+    FontHandle retired = std::move(font_);
+    font_ = MakeWindowFont(dpi_);
+    ReplaceFont(Handle(), retired.Get(), font_.Get());
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutPages();  // also when the size stayed, which sends no WM_SIZE
+    SetColumnWidths();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void TForm1::SelectPage(int index) {
@@ -240,12 +254,13 @@ HWND TForm1::Control(int id) const {
 }
 
 const char* TForm1::ProcessColumnCaption(int column) {
-    constexpr int count = static_cast<int>(sizeof(kProcessColumns) / sizeof(kProcessColumns[0]));
+    constexpr int count = static_cast<int>(sizeof kProcessColumns / sizeof kProcessColumns[0]);
     return column >= 0 && column < count ? kProcessColumns[column].caption : nullptr;
 }
 
 POINT TForm1::MinimumTrackSize() const {
-    return {Scale(kMinWidth, dpi_), Scale(kMinHeight, dpi_)};
+    const LayoutSize size = Scale(kUnit1MinTrack, dpi_);
+    return {size.width, size.height};
 }
 
 }  // namespace velmora

@@ -77,6 +77,8 @@ private:
     // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
+    void SetColumnWidths();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     // The caption of a process list column, nullptr past the last one.
     static const char* ProcessColumnCaption(int column);
     POINT MinimumTrackSize() const;
@@ -98,7 +100,6 @@ private:
     HWND pageControl_ = nullptr;
     std::unique_ptr<TabPage> tasksPage_;
     std::unique_ptr<TabPage> processesPage_;
-    AnchorLayout anchors_;
     FocusMemory focus_;
 
     bool timerEnabled_ = true;

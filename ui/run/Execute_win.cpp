@@ -31,18 +31,16 @@ std::optional<std::string> RunOpenDialog(HWND owner) {
 
 const char kLbl1Text[] = "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.";
 
-// Creation order is the tab order: bok, bcl, bbr, edt. The combo box's
-// height is that of its open drop-down list; closed, it sizes itself to
-// the font.
+// What each control is; the layout table (ExecuteLayout.cpp) gives their
+// places and the creation order, which is the tab order.
 const ControlSpec kControls[] = {
-    {TExecuteForm::kImgId, "STATIC", "", 5, 4, 48, 48, SS_OWNERDRAW | WS_VISIBLE},
-    {TExecuteForm::kLbl1Id, "STATIC", kLbl1Text, 63, 14, 282, 30, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
-    {TExecuteForm::kLabel1Id, "STATIC", "Öffnen:", 8, 67, 40, 13, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
-    {TExecuteForm::kBokId, "BUTTON", "OK", 64, 104, 89, 23, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
-    {TExecuteForm::kBclId, "BUTTON", "Abbrechen", 160, 104, 89, 23, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
-    {TExecuteForm::kBbrId, "BUTTON", "Durchsuchen...", 256, 104, 89, 23, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
-    {TExecuteForm::kEdtId, "COMBOBOX", "", 64, 64, 281, 200,
-     CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kImgId, "STATIC", "", SS_OWNERDRAW | WS_VISIBLE},
+    {TExecuteForm::kLbl1Id, "STATIC", kLbl1Text, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
+    {TExecuteForm::kLabel1Id, "STATIC", "Öffnen:", SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
+    {TExecuteForm::kBokId, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kBclId, "BUTTON", "Abbrechen", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kBbrId, "BUTTON", "Durchsuchen...", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE},
+    {TExecuteForm::kEdtId, "COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE},
 };
 
 // A label sized to its text in the window font, as an autosized label is.
@@ -77,9 +75,13 @@ TExecuteForm::~TExecuteForm() {
 }
 
 void TExecuteForm::Create() {
-    CreateForm("TExecuteForm", "Ausführen", 353, 137, false);
+    CreateForm("TExecuteForm", "Ausführen", kExecuteClient, false);
     icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_RUN_ICON);
-    for (const ControlSpec& layout : kControls) Add(layout);
+    for (std::size_t i = 0; i < kExecuteLayoutCount; ++i) {
+        for (const ControlSpec& spec : kControls) {
+            if (spec.id == kExecuteLayout[i].id) Add(spec, kExecuteLayout[i].rect);
+        }
+    }
     AutoSize(Item(kLabel1Id), Font());
     SetDefaultButton(kBokId);
     SetCancelButton(kBclId);
@@ -93,6 +95,15 @@ void TExecuteForm::Create() {
     // Completion needs the keystrokes themselves, and the window that takes
     // the focus, neither of which the combo box tells its parent.
     SetWindowSubclass(edit_, EditSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// Every control at its designed place for the form's DPI; Label1 then takes
+// its text's size in the font of that DPI.
+void TExecuteForm::LayoutControls() {
+    for (std::size_t i = 0; i < kExecuteLayoutCount; ++i) {
+        MoveControl(Item(kExecuteLayout[i].id), Scale(kExecuteLayout[i].rect, Dpi()));
+    }
+    AutoSize(Item(kLabel1Id), Font());
 }
 
 void TExecuteForm::Unhook() {
@@ -184,7 +195,7 @@ void TExecuteForm::edtSelect() {
 void TExecuteForm::imgDraw(const DRAWITEMSTRUCT& item) {
     // Transparent: the form's own background shows around and through it.
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    DrawPngBitmap(item.hDC, item.rcItem, icon_);
+    DrawPngBitmap(item.hDC, item.rcItem, icon_, Dpi());
 }
 
 EditState TExecuteForm::ReadBox() const {

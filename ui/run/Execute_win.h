@@ -5,6 +5,7 @@
 
 #include "image/PngBitmap.h"
 #include "ui/app/ModalForm_win.h"
+#include "ui/run/ExecuteLayout.h"
 #include "ui/run/ExecuteModel.h"
 
 #include <functional>
@@ -38,16 +39,17 @@ public:
     HWND EditField() const { return edit_; }
     const CommandHistory& History() const { return model_.History(); }
 
-    static constexpr int kImgId = 101;
-    static constexpr int kLbl1Id = 102;
-    static constexpr int kLabel1Id = 103;
-    static constexpr int kBokId = 104;
-    static constexpr int kBclId = 105;
-    static constexpr int kBbrId = 106;
-    static constexpr int kEdtId = 107;
+    static constexpr int kImgId = kExecuteImgId;
+    static constexpr int kLbl1Id = kExecuteLbl1Id;
+    static constexpr int kLabel1Id = kExecuteLabel1Id;
+    static constexpr int kBokId = kExecuteBokId;
+    static constexpr int kBclId = kExecuteBclId;
+    static constexpr int kBbrId = kExecuteBbrId;
+    static constexpr int kEdtId = kExecuteEdtId;
 
 protected:
     void FormShow() override;
+    void LayoutControls() override;
     void OnCommand(int id, int code, HWND control) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
