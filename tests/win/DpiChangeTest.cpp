@@ -105,6 +105,15 @@ TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEve
     expectUnchanged();
     EXPECT_EQ(FontHeight(form.Control(TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
     EXPECT_EQ(ListView_GetColumnWidth(view, 0), MulDiv(197, dpi, 96));
+
+    // A width the user dragged goes with the window to the other screen.
+    const int dragged = MulDiv(120, dpi, 96);
+    ListView_SetColumnWidth(view, 3, dragged);
+    wintest::ThereAndBack(main, dpi, other, [&](const wintest::WindowShot&) {
+        EXPECT_EQ(ListView_GetColumnWidth(view, 3), MulDiv(120, other, 96));
+        EXPECT_EQ(ListView_GetColumnWidth(view, 0), MulDiv(197, other, 96));
+    });
+    EXPECT_EQ(ListView_GetColumnWidth(view, 3), dragged);
 }
 
 TEST_F(DpiChangeTest, DialogsTakeTheNewFontsWithTheAboutDialogsArialFaces) {

@@ -24,6 +24,10 @@ int Scale(int value, int dpi) {
     return MulDivRounded(value, dpi, kDesignDpi);
 }
 
+int Rescale(int pixels, int fromDpi, int toDpi) {
+    return Scale(MulDivRounded(pixels, kDesignDpi, UsableDpi(fromDpi)), toDpi);
+}
+
 LayoutSize Scale(const LayoutSize& size, int dpi) {
     return {Scale(size.width, dpi), Scale(size.height, dpi)};
 }

@@ -52,6 +52,12 @@ int Scale(int value, int dpi);
 LayoutSize Scale(const LayoutSize& size, int dpi);
 LayoutRect Scale(const LayoutRect& rect, int dpi);
 
+// A size the user chose on a screen of `fromDpi` (a column width dragged to
+// taste), carried to a screen of `toDpi` through its 96-DPI figure. A size
+// that came from a table at `fromDpi` >= 96 comes back to that table's
+// figure exactly, so moving between screens never drifts.
+int Rescale(int pixels, int fromDpi, int toDpi);
+
 // Where `control` goes in a parent whose client area is `parent` (pixels at
 // `dpi`) when the control was designed in a parent of `designedParent` (at
 // 96 DPI). Its size is the scaled designed size; an anchored edge keeps the

@@ -202,6 +202,17 @@ void TForm1::LayoutPages() {
     }
 }
 
+// Widths move to the new DPI from what the columns have now, so that a width
+// the user dragged survives; an untouched column lands on the table's width.
+void TForm1::CarryColumnWidths(int oldDpi) {
+    for (HWND view : {Control(kTaskViewId), Control(kProcessViewId)}) {
+        const int count = Header_GetItemCount(ListView_GetHeader(view));
+        for (int column = 0; column < count; ++column) {
+            ListView_SetColumnWidth(view, column, Rescale(ListView_GetColumnWidth(view, column), oldDpi, dpi_));
+        }
+    }
+}
+
 void TForm1::SetColumnWidths() {
     for (int column = 0; TaskColumnWidth(column, dpi_) > 0; ++column) {
         ListView_SetColumnWidth(Control(kTaskViewId), column, TaskColumnWidth(column, dpi_));
@@ -214,8 +225,10 @@ void TForm1::SetColumnWidths() {
 // The window moved to a screen of another DPI, or its screen's DPI changed:
 // new fonts on every control before the old ones go, the layout of the new
 // DPI, and the place the system suggests. Rows, selection, scroll position,
-// focus, order and the topmost state stay as they are.
+// focus, order, the topmost state and the column widths the user chose stay
+// as they are.
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
+    const int oldDpi = dpi_;
     dpi_ = UsableDpi(dpi);
     FontHandle retired = std::move(font_);
     font_ = MakeWindowFont(dpi_);
@@ -223,7 +236,7 @@ void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutPages();  // also when the size stayed, which sends no WM_SIZE
-    SetColumnWidths();
+    CarryColumnWidths(oldDpi);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 

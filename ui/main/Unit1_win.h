@@ -78,6 +78,7 @@ private:
     void CreateControls();
     void LayoutPages();
     void SetColumnWidths();
+    void CarryColumnWidths(int oldDpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The caption of a process list column, nullptr past the last one.
     static const char* ProcessColumnCaption(int column);

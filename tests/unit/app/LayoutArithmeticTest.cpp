@@ -19,6 +19,30 @@ TEST(LayoutScale, RoundsToTheNearestPixelWithHalvesAwayFromZeroAsMulDivDoes) {
     EXPECT_EQ(UsableDpi(120), 120);
 }
 
+// Widths the user set move with the window from screen to screen; those the
+// user left alone stay the table's figures at every DPI, both ways.
+TEST(LayoutRescale, WidthsCarriedBetweenScreensLandOnTheTableAndDoNotDrift) {
+    for (int width : {197, 50, 75, 230, 167}) {
+        for (int from : {96, 120, 144, 192}) {
+            for (int to : {96, 120, 144, 192}) {
+                EXPECT_EQ(Rescale(Scale(width, from), from, to), Scale(width, to))
+                    << width << " " << from << "->" << to;
+            }
+        }
+    }
+    // Dragged to 301 px at 144 DPI: 201 at 96, then 302 at 144, and from
+    // there on the same two figures however often the window moves.
+    int width = Rescale(301, 144, 96);
+    EXPECT_EQ(width, 201);
+    width = Rescale(width, 96, 144);
+    EXPECT_EQ(width, 302);
+    for (int i = 0; i < 10; ++i) {
+        width = Rescale(Rescale(width, 144, 120), 120, 144);
+    }
+    EXPECT_EQ(width, 302);
+    EXPECT_EQ(Rescale(0, 144, 96), 0);  // a column the user closed stays closed
+}
+
 // The distance to an anchored edge is scaled as a figure of its own: the
 // difference of scaled places would be a pixel short at 120 DPI.
 TEST(LayoutAnchors, AnAnchoredControlKeepsItsScaledDistanceToTheRightAndBottomEdges) {
