@@ -53,8 +53,7 @@ void TInfoForm::RemakeFonts() {
             lf.lfUnderline = TRUE;
             font = FontHandle(CreateFontIndirectA(&lf));
         }
-        ReplaceFont(Handle(), fonts_[look].Get(), font ? font.Get() : Font());
-        fonts_[look] = std::move(font);
+        ReplaceFont(Handle(), fonts_[look], std::move(font), Font());
     }
 }
 

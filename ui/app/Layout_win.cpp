@@ -3,6 +3,7 @@
 #include "base/ProcAddress_win.h"
 
 #include <cstring>
+#include <utility>
 
 namespace velmora {
 
@@ -93,13 +94,15 @@ FontHandle MakeWindowFont(int dpi) {
 
 // EnumChildWindows reaches every descendant, so the edit field inside a
 // combo box and the header inside a list view change too.
-void ReplaceFont(HWND window, HFONT current, HFONT replacement) {
-    if (!current || current == replacement) return;
-    FontSwap swap{current, replacement};
-    EnumChildWindows(window, SwapFont, reinterpret_cast<LPARAM>(&swap));
+void ReplaceFont(HWND window, FontHandle& held, FontHandle replacement, HFONT standIn) {
+    FontSwap swap{held.Get(), replacement ? replacement.Get() : standIn};
+    if (swap.current && swap.current != swap.replacement) {
+        EnumChildWindows(window, SwapFont, reinterpret_cast<LPARAM>(&swap));
+    }
+    held = std::move(replacement);
 }
 
-HWND CreateControl(HWND parent, const ControlSpec& entry, const LayoutRect& place, HFONT font) {
+HWND CreateControl(HWND parent, const ControlKind& entry, const LayoutRect& place, HFONT font) {
     HWND control =
         CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD, place.left, place.top,
                         place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),

@@ -7,16 +7,27 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace velmora {
 
 // What a control is; where it goes comes from the window's layout table.
-struct ControlSpec {
+struct ControlKind {
     int id;
     const char* className;
     const char* caption;
     DWORD style;
     DWORD exStyle = 0;
 };
+
+// The entry of `kinds` for the control `id`, or null.
+template <std::size_t N>
+const ControlKind* FindKind(const ControlKind (&kinds)[N], int id) {
+    for (const ControlKind& kind : kinds) {
+        if (kind.id == id) return &kind;
+    }
+    return nullptr;
+}
 
 // The system's DPI: that of the primary screen when the program started.
 int ScreenDpi();
@@ -31,12 +42,13 @@ int WindowDpi(HWND window);
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
 // "MS Sans Serif", 8 point: the program's window font.
 FontHandle MakeWindowFont(int dpi);
-// Puts `replacement` on every control inside `window` that uses `current`,
-// so that `current` can be freed afterwards.
-void ReplaceFont(HWND window, HFONT current, HFONT replacement);
+// Puts `replacement` (or, where that is empty, `standIn`) on every control
+// inside `window` that shows `held`, and only then frees `held` and keeps
+// `replacement` in its place: no control is ever left with a freed font.
+void ReplaceFont(HWND window, FontHandle& held, FontHandle replacement, HFONT standIn = nullptr);
 
 // Creates one control at `place` with `font`.
-HWND CreateControl(HWND parent, const ControlSpec& entry, const LayoutRect& place, HFONT font);
+HWND CreateControl(HWND parent, const ControlKind& entry, const LayoutRect& place, HFONT font);
 void MoveControl(HWND control, const LayoutRect& place);
 
 // Resizes `window` so that its client area is `client`, whatever the frame

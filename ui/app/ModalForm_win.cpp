@@ -92,9 +92,7 @@ void ModalForm::Close() {
 // DPI, and the place the system suggests; nothing else changes.
 void ModalForm::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = UsableDpi(dpi);
-    FontHandle retired = std::move(font_);
-    font_ = MakeWindowFont(dpi_);
-    ReplaceFont(Handle(), retired.Get(), font_.Get());
+    ReplaceFont(Handle(), font_, MakeWindowFont(dpi_));
     RemakeFonts();
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

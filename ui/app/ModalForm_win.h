@@ -29,7 +29,7 @@ protected:
     // Creates the hidden window and the form's font ("MS Sans Serif", 8 pt).
     void CreateForm(const char* className, const char* caption, LayoutSize client, bool topmost);
     // Creates a control at its designed place, scaled to the form's DPI.
-    HWND Add(const ControlSpec& entry, const LayoutRect& designed) {
+    HWND Add(const ControlKind& entry, const LayoutRect& designed) {
         return CreateControl(Handle(), entry, Scale(designed, dpi_), font_.Get());
     }
     HWND Item(int id) const { return GetDlgItem(Handle(), id); }

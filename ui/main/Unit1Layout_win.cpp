@@ -18,7 +18,7 @@ const DWORD kListStyle = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAY
 const DWORD kButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 // What each control of the pages is; their places are in Unit1Layout.cpp.
-const ControlSpec kControls[] = {
+const ControlKind kControls[] = {
     {TForm1::kTaskViewId, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE},
     {TForm1::kExecuteBtnId, "BUTTON", "Neuer Task...", kButtonStyle},
     {TForm1::kBringToFrontBtnId, "BUTTON", "Wechseln zu", kButtonStyle | WS_DISABLED},
@@ -27,27 +27,22 @@ const ControlSpec kControls[] = {
     {TForm1::kFinalizeProcessBtnId, "BUTTON", "Prozess beenden", kButtonStyle},
 };
 
-const ControlSpec& SpecOf(int id) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.id == id) return spec;
-    }
-    return kControls[0];
-}
-
-struct ColumnSpec {
+// A column's header; its width is in Unit1Layout.cpp.
+struct ColumnHeader {
     const char* caption;
     int format;
 };
-const ColumnSpec kTaskColumns[] = {{"Task", LVCFMT_LEFT}, {"Status", LVCFMT_LEFT}};
-const ColumnSpec kProcessColumns[] = {
+const ColumnHeader kTaskColumns[] = {{"Task", LVCFMT_LEFT}, {"Status", LVCFMT_LEFT}};
+const ColumnHeader kProcessColumns[] = {
     {"Name", LVCFMT_LEFT}, {"PID", LVCFMT_RIGHT}, {"Threads", LVCFMT_RIGHT}, {"Priorität", LVCFMT_LEFT}};
 
 template <size_t N>
-void AddColumns(HWND view, const ColumnSpec (&columns)[N]) {
+void AddColumns(HWND view, const ColumnHeader (&columns)[N], int (*width)(int column, int dpi), int dpi) {
     for (size_t i = 0; i < N; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
+        column.cx = width(static_cast<int>(i), dpi);
         column.pszText = const_cast<char*>(columns[i].caption);
         column.iSubItem = static_cast<int>(i);
         SendMessageA(view, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
@@ -166,13 +161,14 @@ void TForm1::CreateControls() {
     for (int index = 0; index < 2; ++index) {
         const Unit1Table table = index == 0 ? TasksTabLayout() : ProcessesTabLayout();
         for (std::size_t i = 0; i < table.count; ++i) {
-            CreateControl(Page(index), SpecOf(table.controls[i].id), {}, font_.Get());
+            if (const ControlKind* kind = FindKind(kControls, table.controls[i].id)) {
+                CreateControl(Page(index), *kind, {}, font_.Get());
+            }
         }
     }
     LayoutPages();
-    AddColumns(Control(kTaskViewId), kTaskColumns);
-    AddColumns(Control(kProcessViewId), kProcessColumns);
-    SetColumnWidths();
+    AddColumns(Control(kTaskViewId), kTaskColumns, TaskColumnWidth, dpi_);
+    AddColumns(Control(kProcessViewId), kProcessColumns, ProcessColumnWidth, dpi_);
     processView_.Attach(Control(kProcessViewId));
 
     SelectPage(1);
@@ -213,15 +209,6 @@ void TForm1::CarryColumnWidths(int oldDpi) {
     }
 }
 
-void TForm1::SetColumnWidths() {
-    for (int column = 0; TaskColumnWidth(column, dpi_) > 0; ++column) {
-        ListView_SetColumnWidth(Control(kTaskViewId), column, TaskColumnWidth(column, dpi_));
-    }
-    for (int column = 0; ProcessColumnWidth(column, dpi_) > 0; ++column) {
-        ListView_SetColumnWidth(Control(kProcessViewId), column, ProcessColumnWidth(column, dpi_));
-    }
-}
-
 // The window moved to a screen of another DPI, or its screen's DPI changed:
 // new fonts on every control before the old ones go, the layout of the new
 // DPI, and the place the system suggests. Rows, selection, scroll position,
@@ -230,9 +217,7 @@ void TForm1::SetColumnWidths() {
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
     const int oldDpi = dpi_;
     dpi_ = UsableDpi(dpi);
-    FontHandle retired = std::move(font_);
-    font_ = MakeWindowFont(dpi_);
-    ReplaceFont(Handle(), retired.Get(), font_.Get());
+    ReplaceFont(Handle(), font_, MakeWindowFont(dpi_));
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutPages();  // also when the size stayed, which sends no WM_SIZE

@@ -77,7 +77,6 @@ private:
     // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
-    void SetColumnWidths();
     void CarryColumnWidths(int oldDpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The caption of a process list column, nullptr past the last one.

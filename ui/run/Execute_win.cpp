@@ -33,7 +33,7 @@ const char kLbl1Text[] = "Geben Sie den Namen eines Programms, Ordners, Dokument
 
 // What each control is; the layout table (ExecuteLayout.cpp) gives their
 // places and the creation order, which is the tab order.
-const ControlSpec kControls[] = {
+const ControlKind kControls[] = {
     {TExecuteForm::kImgId, "STATIC", "", SS_OWNERDRAW | WS_VISIBLE},
     {TExecuteForm::kLbl1Id, "STATIC", kLbl1Text, SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
     {TExecuteForm::kLabel1Id, "STATIC", "Öffnen:", SS_LEFT | SS_NOPREFIX | WS_VISIBLE},
@@ -78,9 +78,7 @@ void TExecuteForm::Create() {
     CreateForm("TExecuteForm", "Ausführen", kExecuteClient, false);
     icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_RUN_ICON);
     for (std::size_t i = 0; i < kExecuteLayoutCount; ++i) {
-        for (const ControlSpec& spec : kControls) {
-            if (spec.id == kExecuteLayout[i].id) Add(spec, kExecuteLayout[i].rect);
-        }
+        if (const ControlKind* kind = FindKind(kControls, kExecuteLayout[i].id)) Add(*kind, kExecuteLayout[i].rect);
     }
     AutoSize(Item(kLabel1Id), Font());
     SetDefaultButton(kBokId);
