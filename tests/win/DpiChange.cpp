@@ -25,13 +25,6 @@ BOOL CALLBACK AddControl(HWND control, LPARAM param) {
     return TRUE;
 }
 
-BOOL CALLBACK MatchId(HWND child, LPARAM param) {
-    auto& search = *reinterpret_cast<std::pair<int, HWND>*>(param);
-    if (GetDlgCtrlID(child) != search.first) return TRUE;
-    search.second = child;
-    return FALSE;
-}
-
 bool SameRect(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
@@ -66,12 +59,6 @@ WindowShot Shoot(HWND window) {
     std::pair<HWND, WindowShot*> context{window, &shot};
     EnumChildWindows(window, AddControl, reinterpret_cast<LPARAM>(&context));
     return shot;
-}
-
-HWND Child(HWND window, int id) {
-    std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.second;
 }
 
 void ThereAndBack(HWND window, int dpi, int other, const std::function<void(const WindowShot& there)>& atOther) {

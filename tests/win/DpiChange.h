@@ -39,7 +39,4 @@ void ThereAndBack(HWND window, int dpi, int other, const std::function<void(cons
 // dialog (told by its class) where `dpi` puts them.
 void ExpectDesignedLayout(HWND window, int dpi);
 
-// A control of `window` found by its identifier.
-HWND Child(HWND window, int id);
-
 }  // namespace velmora::wintest

@@ -1,5 +1,7 @@
 #include "StartedProgram.h"
 
+#include "WinTestSupport.h"
+
 #include <cstdlib>
 #include <stdexcept>
 
@@ -75,23 +77,8 @@ HWND StartedProgram::AnyWindow(const char* className) const {
     return FindWindowOfClass(className, false);
 }
 
-namespace {
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-BOOL CALLBACK MatchId(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<ControlSearch*>(param);
-    if (GetDlgCtrlID(window) != search.id) return TRUE;
-    search.found = window;
-    return FALSE;
-}
-}  // namespace
-
 HWND StartedProgram::Control(int id) const {
-    ControlSearch search{id, nullptr};
-    EnumChildWindows(main_, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return Child(main_, id);
 }
 
 void StartedProgram::Choose(int itemId) const {

@@ -153,6 +153,25 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+namespace {
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+BOOL CALLBACK MatchId(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<ControlSearch*>(param);
+    if (GetDlgCtrlID(window) != search.id) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND Child(HWND window, int id) {
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace velmora::wintest
 
 namespace velmora::wintest {

@@ -76,6 +76,8 @@ void CloseOpenMenu();
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
 std::string WindowText(HWND window);
+// The control `id` anywhere inside `window` (of any process), or null.
+HWND Child(HWND window, int id);
 // The text of a list view cell (column 0 is the row's caption).
 std::string ItemText(HWND listView, int row, int column);
 
