@@ -2,11 +2,11 @@
 
 # velmora_warnings(<target> <scope>)
 #
-# Warnings and text encoding for our own code: sources are UTF-8, narrow
-# literals become Windows-1252 bytes as on a German Windows.
+# Warnings and text encoding for our own code: sources and narrow literals
+# are UTF-8, whatever the build machine's locale.
 function(velmora_warnings target scope)
     target_compile_options(${target} ${scope}
-        -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP1252)
+        -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=UTF-8)
 endfunction()
 
 add_library(velmora_options INTERFACE)
