@@ -29,8 +29,10 @@ constexpr char16_t kWindows1252High[32] = {
 char32_t SortKey(char32_t cp) {
     if (cp >= 'A' && cp <= 'Z') return cp - 'A' + 'a';
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return cp;
-    for (char32_t byte = 0; byte < 32; ++byte) {
-        if (kWindows1252High[byte] == cp) return 0x80 + byte;
+    if (cp >= 0x152 && cp <= 0x2122) {  // the span of the table's characters
+        for (char32_t byte = 0; byte < 32; ++byte) {
+            if (kWindows1252High[byte] == cp) return 0x80 + byte;
+        }
     }
     return 256 + cp;
 }
