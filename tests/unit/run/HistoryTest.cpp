@@ -115,13 +115,6 @@ TEST(Normalized, MovesOffsetsInsideACharacterToItsStart) {
     ExpectBox(Backspace({"ał", 2, 2, -1}), "ł", 0, 0, -1);
 }
 
-TEST(Remember, ShowsTheEntrysOwnSpellingInAnyScript) {
-    CommandHistory history = HistoryOf({"łódź", "ωμέγα"});
-    ExpectBox(Remember(history, Typed("ŁÓDŹ")), "łódź", 0, Bytes("łódź"), 0);
-    ExpectBox(Remember(history, Typed("ΩΜΈΓΑ")), "ωμέγα", 0, Bytes("ωμέγα"), 1);
-    ExpectBox(Remember(history, Typed("日本語")), "日本語", 0, Bytes("日本語"), 2);
-}
-
 TEST(Remember, AppendsNewTextAndMakesItCurrent) {
     CommandHistory history = HistoryOf({"calc"});
     const EditState box = Remember(history, Typed("notepad"));
