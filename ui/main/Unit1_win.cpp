@@ -34,8 +34,8 @@ void TForm1::UpdateProcessList() {
 
 void TForm1::ArmTimer() {
     if (!Handle()) return;
-    if (timerEnabled_ && updatePeriod_ > 0) {
-        SetTimer(Handle(), kUpdateTimeId, static_cast<UINT>(updatePeriod_), nullptr);
+    if (const int period = timer_.ArmedPeriod()) {
+        SetTimer(Handle(), kUpdateTimeId, static_cast<UINT>(period), nullptr);
     } else {
         KillTimer(Handle(), kUpdateTimeId);
     }
@@ -44,13 +44,13 @@ void TForm1::ArmTimer() {
 void TForm1::UpdateTimeTimer() {
     // Disabled while refreshing, so ticks are spaced by the period plus the
     // time the refresh took; enabled again on every way out.
-    timerEnabled_ = false;
+    const bool refresh = timer_.BeginTick();
     ArmTimer();
     const ScopeExit rearm([this] {
-        timerEnabled_ = true;
+        timer_.EndTick();
         ArmTimer();
     });
-    if (ProcessPageVisible()) UpdateProcessList();
+    if (refresh && ProcessPageVisible()) UpdateProcessList();
 }
 
 void TForm1::ViewUpdateItemClick() {
@@ -58,11 +58,24 @@ void TForm1::ViewUpdateItemClick() {
 }
 
 void TForm1::ViewUpdateTimeClick(int tag) {
-    int period = UpdatePeriodForTag(tag);
-    if (period == kNoPeriodChange) return;
+    if (!timer_.ChooseSpeed(tag)) return;
     menu_.Model().CheckSpeed(tag);
-    updatePeriod_ = period;
     ArmTimer();
+}
+
+// Minimised, the window lets its timer rest; back from the taskbar, it
+// brings the list up to date before this message returns.
+void TForm1::OnSize(WPARAM kind) {
+    LayoutPages();
+    const SizeKind size = kind == SIZE_MINIMIZED   ? SizeKind::Minimized
+                          : kind == SIZE_RESTORED  ? SizeKind::Restored
+                          : kind == SIZE_MAXIMIZED ? SizeKind::Maximized
+                                                   : SizeKind::Other;
+    switch (timer_.SizeChanged(size)) {
+        case TimerAction::None: break;
+        case TimerAction::Rearm: ArmTimer(); break;
+        case TimerAction::RefreshNow: UpdateTimeTimer(); break;
+    }
 }
 
 void TForm1::ProcessViewColumnClick(int column) {
@@ -225,7 +238,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(control ? control : Control(ProcessPageVisible() ? kProcessViewId : kTaskViewId));
             return 0;
         }
-        case WM_SIZE: LayoutPages(); return 0;
+        case WM_SIZE: OnSize(wParam); return 0;
         case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

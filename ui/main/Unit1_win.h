@@ -10,6 +10,7 @@
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/ProcessListController.h"
 #include "ui/main/ProcessView_win.h"
+#include "ui/main/UpdateSpeed.h"
 
 #include <functional>
 #include <memory>
@@ -56,7 +57,7 @@ public:
     // State other windows and tests read.
     bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
     bool ProcessPageVisible() const;
-    int UpdatePeriod() const { return updatePeriod_; }
+    int UpdatePeriod() const { return timer_.Period(); }
     MainMenuModel& MenuModel() { return menu_.Model(); }
     ProcessView& Rows() { return processView_; }
     HWND Control(int id) const;
@@ -85,6 +86,7 @@ private:
     void ShowActivePage();
     void SelectPage(int index);
     void ArmTimer();
+    void OnSize(WPARAM kind);
     void OnCommand(int id);
     void OnShortcut(int command);
     LRESULT OnNotify(NMHDR& header);
@@ -102,8 +104,7 @@ private:
     std::unique_ptr<TabPage> processesPage_;
     FocusMemory focus_;
 
-    bool timerEnabled_ = true;
-    int updatePeriod_ = 1000;
+    RefreshTimer timer_;
 };
 
 }  // namespace velmora

@@ -12,4 +12,23 @@ int UpdatePeriodForTag(int tag) {
     }
 }
 
+bool RefreshTimer::ChooseSpeed(int tag) {
+    const int period = UpdatePeriodForTag(tag);
+    if (period == kNoPeriodChange) return false;
+    period_ = period;
+    return true;
+}
+
+bool RefreshTimer::BeginTick() {
+    ticking_ = false;
+    return !minimized_;
+}
+
+TimerAction RefreshTimer::SizeChanged(SizeKind kind) {
+    const bool minimized = kind == SizeKind::Minimized;
+    if (kind == SizeKind::Other || minimized == minimized_) return TimerAction::None;
+    minimized_ = minimized;
+    return !minimized && period_ > 0 ? TimerAction::RefreshNow : TimerAction::Rearm;
+}
+
 }  // namespace velmora
