@@ -90,7 +90,7 @@ TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
             EXPECT_EQ(HistoryEntry(1), "C:\\windows\\notepad.exe");
             EXPECT_TRUE(IsWindowEnabled(Ok()));
             chosen.reset();
-            SetWindowTextA(Edt(), "");
+            SetWindowTextW(Edt(), L"");
             ClickWithMouse(TExecuteForm::kBbrId);
         }),
         Then([&] {
@@ -120,11 +120,11 @@ TEST_F(RunDialogTest, BrowseOpensTheFileDialogWithProgramsAndAllFiles) {
             HWND types = GetDlgItem(fileDialog, 0x470);  // the file type box
             ASSERT_NE(types, nullptr);
             ASSERT_EQ(SendMessageA(types, CB_GETCOUNT, 0, 0), 2);
-            char text[64] = {};
-            SendMessageA(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, "Programme");
-            SendMessageA(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, "Alle Dateien");
+            wchar_t text[64] = {};
+            SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(Narrow(text), "Programme");
+            SendMessageW(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(Narrow(text), "Alle Dateien");
             PostMessageA(fileDialog, WM_COMMAND, IDCANCEL, 0);
         }),
         Until([&] { return !IsWindow(fileDialog); }),
@@ -145,13 +145,11 @@ namespace {
 using wintest::Then;
 
 // The history ignores letter case by the system's rules, not by a table of
-// its own: the system takes "^" and the modifier circumflex "ˆ" (0x88) for
-// the same text, which no letter-case table would.
+// its own: the system takes "^" and the modifier circumflex "ˆ" (U+02C6)
+// for the same text, which no letter-case table would.
 TEST_F(RunDialogTest, HistoryComparesByTheSystemsRules) {
-    const std::string caret = "a^b", modifier =
-                                         "a\x88"
-                                         "b";
-    ASSERT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caret.c_str(), -1, modifier.c_str(), -1), CSTR_EQUAL)
+    const std::string caret = "a^b", modifier = "aˆb";
+    ASSERT_EQ(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, L"a^b", -1, L"a\u02C6b", -1), CSTR_EQUAL)
         << "this system tells the two apart; pick another pair";
     EXPECT_TRUE(ShowWith({
         Then([&] { Type(caret); }),
