@@ -139,10 +139,16 @@ endif()
 
 # Text goes to the system and comes back in UTF-16. An imported function
 # whose name ends in A counts when its DLL's import library also has the
-# name with W in its place. The statically linked thread runtime
-# (libwinpthread) makes the only such calls the program cannot choose:
-# unnamed events and semaphores and debugger output, no text of ours.
+# name with W in its place. The runtime linked in makes the only such calls
+# the program cannot choose, none with a text of ours: the thread library
+# (libwinpthread) its unnamed events and semaphores and debugger output,
+# and in the 32-bit build the compiler's start-up code (crtbegin.o) looks
+# for its unwinder DLL by an ASCII name. The 64-bit check still catches the
+# program's own GetModuleHandleA or LoadLibraryA.
 set(runtime_ansi CreateEventA CreateSemaphoreA OutputDebugStringA)
+if(BITS EQUAL 32)
+    list(APPEND runtime_ansi GetModuleHandleA LoadLibraryA)
+endif()
 foreach(dll IN ITEMS user32 kernel32 shell32 comdlg32 gdi32)
     string(TOUPPER "${dll}" upper)
     string(REGEX MATCH "DLL Name: (${dll}|${upper})\.[dD][lL][lL]\n[^\n]*\n(\t[^\n]+\n)*" block "${dump}")

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -67,6 +69,34 @@ TEST(ProcessViewTest, ComparisonThatThrowsComesBackOutOfSortAndTheRowsStay) {
     // The control's remaining items still lead to their own rows.
     EXPECT_EQ(ListView_GetItemCount(host.rows.Handle()), 2);
     EXPECT_EQ(wintest::ItemText(host.rows.Handle(), 1, 0), "p30.exe");
+}
+
+// Names in any script reach the control whole, a character beyond U+FFFF
+// as its surrogate pair; a buffer too small for the whole text is filled up
+// to a whole character, never half a pair.
+TEST(ProcessViewTest, TextsInAnyScriptReachTheControlWholeAndAreCutOnlyBetweenCharacters) {
+    ListHost host;
+    host.Create();
+    const std::string names[] = {"Müller.exe", "Łódź.exe", "Ωμέγα.exe", "日本語.exe", "a😀b.exe"};
+    for (const std::string& name : names) {
+        host.rows.Append({name, "1", "1", "Normal"}, std::make_unique<TProcess>());
+    }
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(wintest::ItemText(host.rows.Handle(), row, 0), names[row]);
+
+    wchar_t buffer[3] = {L'?', L'?', L'?'};
+    NMLVDISPINFOW info{};
+    info.item.mask = LVIF_TEXT;
+    info.item.iItem = 4;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = 4;
+    ASSERT_TRUE(SendMessageW(host.rows.Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    info.item.lParam = item.lParam;
+    info.item.pszText = buffer;
+    info.item.cchTextMax = 3;  // "a", the first half of the emoji, the terminator
+    host.rows.GetDispInfo(info);
+    EXPECT_EQ(buffer[0], L'a');
+    EXPECT_EQ(buffer[1], L'\0');
 }
 
 }  // namespace

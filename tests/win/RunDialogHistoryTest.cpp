@@ -71,6 +71,44 @@ TEST_F(RunDialogTest, TypingCompletesFromHistoryAndBackspaceTakesTheCompletionBa
     }));
 }
 
+// The box counts in UTF-16 units, the history in UTF-8 bytes. An emoji's
+// first half, typed alone, is left as it is: read and written back it would
+// become U+FFFD and complete to an entry holding that character. Its second
+// half completes to the right entry and selects exactly the rest.
+TEST_F(RunDialogTest, AnEmojisFirstHalfWaitsForItsSecondThenCompletionSelectsTheRest) {
+    const std::string emoji = "ł😀-probe.exe", replaced = "ł\uFFFDx";
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type(emoji); }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] {
+            SetFocus(Edt());
+            ClearBox();
+            Type("\b" + replaced);
+        }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] {
+            ASSERT_EQ(HistoryCount(), 2);
+            EXPECT_EQ(HistoryEntry(1), replaced);
+            SetFocus(Edt());
+            ClearBox();
+            Type("\bł");
+            PostMessageW(Edit(), WM_CHAR, 0xD83D, 1);
+        }),
+        Then([&] {
+            wchar_t text[16] = {};
+            EXPECT_EQ(GetWindowTextW(Edt(), text, 16), 2);
+            EXPECT_EQ(text[1], 0xD83D) << "the first half stays as typed";
+            PostMessageW(Edit(), WM_CHAR, 0xDE00, 1);
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), emoji);
+            EXPECT_EQ(Selection(), std::make_pair(3, 13));
+            EXPECT_EQ(SendMessageW(Edt(), CB_GETCURSEL, 0, 0), 0);
+            form->Close();
+        }),
+    }));
+}
+
 TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
     std::vector<HWND> owners;
     std::optional<std::string> chosen = "C:\\windows\\notepad.exe";
