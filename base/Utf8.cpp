@@ -58,6 +58,19 @@ std::size_t PreviousCodePointStart(std::string_view text, std::size_t pos) {
     return next == pos ? start : pos - 1;
 }
 
+std::size_t CodePointStart(std::string_view text, std::size_t pos) {
+    if (pos >= text.size()) return text.size();
+    // Every byte that is no continuation byte starts a code point. A
+    // continuation byte belongs to the nearest such byte before it when the
+    // sequence read there is well-formed and reaches it; otherwise it stands
+    // alone.
+    std::size_t lead = pos;
+    while (lead > 0 && pos - lead < 3 && IsContinuation(static_cast<unsigned char>(text[lead]))) --lead;
+    std::size_t next = lead;
+    NextCodePoint(text, next);
+    return next > pos ? lead : pos;
+}
+
 std::size_t CodePointCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count) NextCodePoint(text, pos);

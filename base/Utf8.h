@@ -24,6 +24,11 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 // Where the code point that ends at pos starts; 0 for pos 0.
 std::size_t PreviousCodePointStart(std::string_view text, std::size_t pos);
 
+// The start of the code point that holds the byte at pos, as NextCodePoint
+// steps from the text's start: pos itself when it already is one, the text's
+// size for pos past the end.
+std::size_t CodePointStart(std::string_view text, std::size_t pos);
+
 // The number of code points, as NextCodePoint counts them.
 std::size_t CodePointCount(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "ui/main/ProcessOrdering.h"
 
-#include <algorithm>
+#include "base/Utf8.h"
+
 #include <cstdint>
 
 namespace velmora {
@@ -12,19 +13,39 @@ int ThreeWay(T a, T b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-// Only A to Z are folded; umlauts and every other byte keep their value.
-unsigned char LowerAscii(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+// The characters Windows-1252 places at 0x80 to 0x9F, by byte; 0 where the
+// byte holds no character (0x81, 0x8D, 0x8F, 0x90, 0x9D).
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// A character's place in the name order. A character Windows-1252 holds
+// exactly keys as its byte there, with only A to Z lowered, so that every
+// name that code page can hold keeps the byte order it always had; every
+// other character sorts after all of those, by code point. The C1 controls
+// U+0080 to U+009F are not in Windows-1252 and take the second kind of key.
+char32_t SortKey(char32_t cp) {
+    if (cp >= 'A' && cp <= 'Z') return cp - 'A' + 'a';
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return cp;
+    if (cp >= 0x152 && cp <= 0x2122) {  // the span of the table's characters
+        for (char32_t byte = 0; byte < 32; ++byte) {
+            if (kWindows1252High[byte] == cp) return 0x80 + byte;
+        }
+    }
+    return 256 + cp;
 }
 
+// Character by character; a name that is a prefix of the other sorts first.
+// Runs for every pair the list view compares, so it decodes in place.
 int CompareCaptions(const std::string& a, const std::string& b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const int order = ThreeWay(LowerAscii(a[i]), LowerAscii(b[i]));
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const int order = ThreeWay(SortKey(NextCodePoint(a, i)), SortKey(NextCodePoint(b, j)));
         if (order != 0) return order;
     }
-    return ThreeWay(a.size(), b.size());
+    return ThreeWay(i < a.size(), j < b.size());
 }
 
 // Identifiers order as signed 32-bit numbers: one above 2^31 sorts before 0.

@@ -1,10 +1,8 @@
 #include "ui/run/CommandHistory.h"
 
-#include "ui/run/AnsiCase.h"
+#include "base/Utf8.h"
 
 namespace velmora {
-
-CommandHistory::CommandHistory() : sameText_(SameTextAnsi) {}
 
 int CommandHistory::Find(const std::string& text) const {
     for (int i = 0; i < Count(); ++i) {
@@ -13,10 +11,16 @@ int CommandHistory::Find(const std::string& text) const {
     return -1;
 }
 
+// Counted in code points, not bytes: under the system's case rule a letter
+// and its capital may differ in length (ı and I, K and the Kelvin sign), and
+// the prefix must never end inside a character.
 int CommandHistory::FindPrefix(const std::string& typed) const {
+    const std::size_t count = CodePointCount(typed);
     for (int i = 0; i < Count(); ++i) {
         const std::string& entry = Entry(i);
-        if (entry.size() >= typed.size() && sameText_(entry.substr(0, typed.size()), typed)) return i;
+        const std::size_t bytes = CodePointOffset(entry, count);
+        if (bytes == entry.size() && CodePointCount(entry) < count) continue;
+        if (sameText_(entry.substr(0, bytes), typed)) return i;
     }
     return -1;
 }

@@ -8,14 +8,13 @@
 
 namespace velmora {
 
-// Whether two texts are equal apart from letter case. On Windows it is the
-// system's comparison in the user's locale (what the combo box's search
-// uses); the Windows-1252 table of AnsiCase.h stands in elsewhere.
+// Whether two UTF-8 texts are equal apart from letter case, by the system's
+// rules in any script (what the combo box's search uses). The Windows side
+// passes SameTextSystem; tests pass a fake.
 using SameTextFunction = std::function<bool(const std::string&, const std::string&)>;
 
 class CommandHistory {
 public:
-    CommandHistory();
     explicit CommandHistory(SameTextFunction sameText) : sameText_(std::move(sameText)) {}
 
     int Count() const { return static_cast<int>(entries_.size()); }
@@ -24,7 +23,8 @@ public:
 
     // The first entry equal to text apart from letter case, or -1.
     int Find(const std::string& text) const;
-    // The first entry that begins with typed apart from letter case, or -1.
+    // The first entry whose first k code points equal typed apart from
+    // letter case, k being typed's code point count, or -1.
     int FindPrefix(const std::string& typed) const;
     // Appends text unless an equal entry exists; returns that entry's index.
     int Add(const std::string& text);

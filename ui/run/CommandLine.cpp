@@ -1,9 +1,13 @@
 #include "ui/run/CommandLine.h"
 
+#include "base/Utf8.h"
+
 namespace velmora {
 
 namespace {
 
+// The blank and the control characters below it. Every byte of a character
+// of several bytes lies above 127, so trimming bytes never cuts one.
 bool IsBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
@@ -20,11 +24,13 @@ std::string TrimBlanks(const std::string& text) {
 
 // Without a double quote the whole text is the file. Otherwise the file is
 // the text between the first double quote and the next one (empty when no
-// second quote follows), and the parameters are everything from index
-// file length + 2 on, trimmed. That index assumes the opening quote is the
-// first character: when it is not, the parameters start inside the quoted
-// name, and with a single quote they start at index 2. Users rely on the
-// common case, so the rule stays as it always was.
+// second quote follows), and the parameters are everything from character
+// length(file) + 2 on (0-based), trimmed. Characters are code points, so a
+// letter of several bytes before the quotes moves nothing. That index
+// assumes the opening quote is the first character: when it is not, the
+// parameters start inside the quoted name, and with a single quote they
+// start at the third character. Users rely on the common case, so the rule
+// stays as it always was.
 ShellCommand SplitCommandLine(const std::string& text) {
     const std::size_t open = text.find('"');
     if (open == std::string::npos) return {text, std::string()};
@@ -33,9 +39,11 @@ ShellCommand SplitCommandLine(const std::string& text) {
     const std::size_t close = text.find('"', open + 1);
     if (close != std::string::npos) file = text.substr(open + 1, close - open - 1);
 
-    // file is a part of text after at least one quote, so file.size() < text.size();
-    // the parameters start two bytes after the file's length and may be empty.
-    const std::size_t paramStart = file.size() + 2;
+    // The quotes are single bytes and no sequence of several bytes holds
+    // one, so the file counts the same characters alone as inside the text.
+    // It lies after at least one quote, hence within the text; the
+    // parameters may be empty.
+    const std::size_t paramStart = CodePointOffset(text, CodePointCount(file) + 2);
     std::string parameters;
     if (paramStart < text.size()) parameters = TrimBlanks(text.substr(paramStart));
     return {file, parameters};

@@ -11,11 +11,12 @@ struct ShellCommand {
     std::string parameters;
 };
 
-// Splits a typed command line; see the definition for the exact rule.
-// Never reads outside the text, whatever it holds.
+// Splits a typed command line (UTF-8); see the definition for the exact
+// rule. Never reads outside the text, whatever bytes it holds.
 ShellCommand SplitCommandLine(const std::string& text);
 
-// Removes leading and trailing bytes up to and including the blank (0..32).
+// Removes leading and trailing characters up to and including the blank
+// (U+0000 to U+0020).
 std::string TrimBlanks(const std::string& text);
 
 }  // namespace velmora

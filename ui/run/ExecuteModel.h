@@ -37,7 +37,7 @@ struct ExecuteResult {
 
 class ExecuteModel {
 public:
-    ExecuteModel(IShell& shell, IMessageBoxes& boxes, CommandHistory history = {})
+    ExecuteModel(IShell& shell, IMessageBoxes& boxes, CommandHistory history)
         : shell_(shell), boxes_(boxes), history_(std::move(history)) {}
 
     CommandHistory& History() { return history_; }

@@ -1,5 +1,7 @@
 #include "ui/run/HistoryBox.h"
 
+#include "base/Utf8.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,11 +13,17 @@ int Length(const std::string& text) {
     return static_cast<int>(text.size());
 }
 
+// An offset clamped to the text and moved back to the start of the code
+// point it points into.
+int ClampOffset(const std::string& text, int offset) {
+    const int clamped = std::clamp(offset, 0, Length(text));
+    return static_cast<int>(CodePointStart(text, static_cast<std::size_t>(clamped)));
+}
+
 // The selection alone, clamped to the text; a reversed range is ordered.
 void ClampSelection(EditState& box) {
-    const int length = Length(box.text);
-    box.selStart = std::clamp(box.selStart, 0, length);
-    box.selEnd = std::clamp(box.selEnd, 0, length);
+    box.selStart = ClampOffset(box.text, box.selStart);
+    box.selEnd = ClampOffset(box.text, box.selEnd);
     if (box.selStart > box.selEnd) std::swap(box.selStart, box.selEnd);
 }
 
@@ -38,7 +46,9 @@ EditState Complete(const CommandHistory& history, EditState afterTyping) {
     const int found = history.FindPrefix(box.text);
     if (found < 0) return box;
 
-    box.text += history.Entry(found).substr(box.text.size());
+    // The entry's own spelling of the typed part may take other bytes.
+    const std::string& entry = history.Entry(found);
+    box.text.append(entry, CodePointOffset(entry, CodePointCount(box.text)));
     box.selStart = typedLength;
     box.selEnd = Length(box.text);
     box.currentIndex = found;
@@ -50,8 +60,10 @@ EditState Backspace(EditState box) {
     if (box.selStart < box.selEnd) {
         box.text.erase(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selEnd - box.selStart));
     } else if (box.selStart > 0) {
-        --box.selStart;
-        box.text.erase(static_cast<std::size_t>(box.selStart), 1);
+        const std::size_t caret = static_cast<std::size_t>(box.selStart);
+        const std::size_t start = PreviousCodePointStart(box.text, caret);
+        box.text.erase(start, caret - start);
+        box.selStart = static_cast<int>(start);
     }
     box.selEnd = box.selStart;
     box.currentIndex = -1;

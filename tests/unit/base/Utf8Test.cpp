@@ -61,6 +61,28 @@ TEST(Utf8Test, StepsByCodePointsBothWays) {
     EXPECT_EQ(PreviousCodePointStart(stray, 2), 0u);
 }
 
+TEST(Utf8Test, FindsTheCodePointThatHoldsAByte) {
+    // "a😀b": the emoji's four bytes all belong to the code point at 1.
+    for (std::size_t pos = 1; pos < 5; ++pos) EXPECT_EQ(CodePointStart(kEmoji, pos), 1u) << pos;
+    EXPECT_EQ(CodePointStart(kEmoji, 0), 0u);
+    EXPECT_EQ(CodePointStart(kEmoji, 5), 5u);
+    EXPECT_EQ(CodePointStart(kEmoji, 6), 6u);
+    EXPECT_EQ(CodePointStart(kEmoji, 99), 6u);
+    // The same as stepping from the start, stray and cut-short bytes included.
+    const std::string strayAfterE = std::string(u8"é") + "\x80\x80";
+    const std::string cutAndSurrogate = "\xC3" + std::string(u8"ä") + "\xED\xA0\x80";
+    const std::string texts[] = {kLodz, kEmoji, strayAfterE, cutAndSurrogate, "x\xE6\x97", "\x80\xF0\x9F\x98\x80\x80"};
+    for (const std::string& text : texts) {
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t start = pos;
+            NextCodePoint(text, pos);
+            for (std::size_t inside = start; inside < pos; ++inside) {
+                EXPECT_EQ(CodePointStart(text, inside), start) << "byte " << inside;
+            }
+        }
+    }
+}
+
 TEST(Utf8Test, MapsSelectionOffsetsBetweenUtf16UnitsAndBytes) {
     // "a😀b": units a=0, pair=1..2, b=3; bytes a=0, emoji=1..4, b=5.
     EXPECT_EQ(Utf8OffsetFromUtf16(kEmoji, 0), 0u);

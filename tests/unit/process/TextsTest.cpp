@@ -50,10 +50,10 @@ TEST(ErrorCodeText, ListedCodesAreSentences) {
               "Programm gesperrt wurde.");
 }
 
-TEST(ErrorCodeText, TextsAreWindows1252) {
+TEST(ErrorCodeText, TextsAreUtf8) {
     const std::string text = ErrorCodeText(1);  // "Ungültige Funktion."
-    ASSERT_EQ(text.size(), 19u);
-    EXPECT_EQ(text[3], '\xFC');
+    ASSERT_EQ(text.size(), 20u);
+    EXPECT_EQ(text.substr(3, 2), "\xC3\xBC");  // ü
 }
 
 TEST(ErrorCodeText, UnlistedCodesAreSignedNumbers) {

@@ -30,8 +30,11 @@ TEST(SplitCommandLine, ParametersLoseOuterBlanksAndControlCharacters) {
     ExpectSplit("\"a.exe\"  \t-q  x \r\n", "a.exe", "-q  x");
     ExpectSplit("\"a.exe\" \x01\x1f -q \x7f", "a.exe", "-q \x7f");
     ExpectSplit("\"a.exe\"    ", "a.exe", "");
-    // Bytes above 127 are letters in Windows-1252, not blanks.
-    ExpectSplit("\"a.exe\" \xa0\xe4 ", "a.exe", "\xa0\xe4");
+    // Only U+0000 to U+0020 are trimmed: letters of any script, the
+    // no-break space and the C1 controls stay.
+    ExpectSplit("\"a.exe\" \t ł \r\n", "a.exe", "ł");
+    ExpectSplit("\"a.exe\" \u00a0ä\u00a0 ", "a.exe", "\u00a0ä\u00a0");
+    ExpectSplit("\"a.exe\" \u0085-q… ", "a.exe", "\u0085-q…");
 }
 
 TEST(SplitCommandLine, SingleQuoteGivesEmptyFileAndParametersFromTheThirdCharacter) {
@@ -47,6 +50,19 @@ TEST(SplitCommandLine, QuotesAfterTheStartShiftTheParametersIntoTheName) {
     ExpectSplit("ab\"c\" -q", "c", "c\" -q");
     ExpectSplit("x\"abc\" -q", "abc", "\" -q");
     ExpectSplit("start \"C:\\a b\\c.exe\"", "C:\\a b\\c.exe", "c.exe\"");
+}
+
+TEST(SplitCommandLine, PositionsCountCharactersNotBytes) {
+    ExpectSplit("\"C:\\Users\\Żółw\\śpiący-probe.exe\" -q", "C:\\Users\\Żółw\\śpiący-probe.exe", "-q");
+    ExpectSplit("C:\\Users\\Żółw\\日本語.exe", "C:\\Users\\Żółw\\日本語.exe", "");
+    ExpectSplit("\"😀.txt\"😀", "😀.txt", "😀");
+    // Before the first quote a letter of two bytes is one character: the
+    // parameters still start at the third character, or at length(file) + 3.
+    ExpectSplit("ä\"x", "", "x");
+    ExpectSplit("ab\"ł\" -q", "ł", "ł\" -q");
+    ExpectSplit("a\"😀\" x", "😀", "\" x");
+    ExpectSplit("\"łódź", "", "ódź");
+    ExpectSplit("Ω\"ωμέγα\" -q", "ωμέγα", "\" -q");
 }
 
 TEST(SplitCommandLine, QuotesAloneNeverReadPastTheText) {

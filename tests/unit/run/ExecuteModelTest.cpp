@@ -1,4 +1,5 @@
 #include "tests/fakes/FakeDialogs.h"
+#include "tests/fakes/FakeTextCase.h"
 #include "ui/run/ExecuteModel.h"
 #include "ui/run/ShellErrors.h"
 
@@ -28,7 +29,7 @@ class ExecuteModelTest : public ::testing::Test {
 protected:
     fakes::FakeShell shell;
     fakes::FakeMessageBoxes boxes;
-    ExecuteModel model{shell, boxes};
+    ExecuteModel model{shell, boxes, CommandHistory(fakes::SameText)};
 };
 
 TEST_F(ExecuteModelTest, SuccessClosesAndMinimizesOnlyWhenAsked) {
@@ -77,6 +78,21 @@ TEST_F(ExecuteModelTest, FailureShowsAnErrorCaptionedWithTheTextAndSelectsIt) {
               std::string(kPrefixBefore) + "gibtsnicht.exe" + kPrefixAfter + "\r\rDie Datei wurde nicht gefunden.");
     // The failed text stays in the history.
     EXPECT_EQ(model.History().Find("gibtsnicht.exe"), 0);
+}
+
+TEST_F(ExecuteModelTest, AFailingPathInAnyScriptIsTheCaptionAsTyped) {
+    shell.result = 3;
+    const std::string path = "\"C:\\Temp\\Ωμέγα\\δοκιμή.exe\" -x";
+    const ExecuteResult result = model.bokClick(Typed(path), true);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].file, "C:\\Temp\\Ωμέγα\\δοκιμή.exe");
+    EXPECT_EQ(shell.calls[0].parameters, "-x");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, path);
+    EXPECT_EQ(boxes.shown[0].text,
+              std::string(kPrefixBefore) + path + kPrefixAfter + "\r\rDer Dateipfad wurde nicht gefunden.");
+    EXPECT_EQ(result.box.selStart, 0);
+    EXPECT_EQ(result.box.selEnd, static_cast<int>(path.size()));
 }
 
 TEST_F(ExecuteModelTest, EveryListedCodeAppendsItsExplanation) {

@@ -1,4 +1,5 @@
-#include "ui/run/AnsiCase.h"
+#include "base/Utf8.h"
+#include "tests/fakes/FakeTextCase.h"
 #include "ui/run/CommandHistory.h"
 #include "ui/run/HistoryBox.h"
 
@@ -15,7 +16,7 @@ std::vector<std::string> EntriesOf(const CommandHistory& history) {
 }
 
 CommandHistory HistoryOf(std::initializer_list<const char*> texts) {
-    CommandHistory history;
+    CommandHistory history(fakes::SameText);
     for (const char* text : texts) history.Add(text);
     return history;
 }
@@ -32,21 +33,8 @@ void ExpectBox(const EditState& box, const std::string& text, int selStart, int 
     EXPECT_EQ(box.currentIndex, current);
 }
 
-TEST(AnsiCase, FoldsGermanWindowsLetterPairs) {
-    EXPECT_TRUE(SameTextAnsi("ÄRGER", "ärger"));
-    EXPECT_TRUE(SameTextAnsi("ÖL ÜBER ÉCLAIR", "öl über éclair"));
-    EXPECT_TRUE(SameTextAnsi("ŠŒŽŸ", "šœžÿ"));
-    EXPECT_TRUE(SameTextAnsi("ÀÞ", "àþ"));
-    EXPECT_FALSE(SameTextAnsi("×", "÷"));  // signs, not letters
-    EXPECT_FALSE(SameTextAnsi("ß", "SS"));
-    EXPECT_FALSE(SameTextAnsi("[", "{"));  // 0x5B/0x7B lie 32 apart but are no letters
-    EXPECT_FALSE(SameTextAnsi("ab", "abc"));
-    EXPECT_TRUE(StartsTextAnsi("Ärger.txt", "äR"));
-    EXPECT_FALSE(StartsTextAnsi("är", "ärger"));
-}
-
 TEST(CommandHistory, AddKeepsOneEntryPerTextIgnoringCase) {
-    CommandHistory history;
+    CommandHistory history(fakes::SameText);
     EXPECT_EQ(history.Add("calc"), 0);
     EXPECT_EQ(history.Add("notepad"), 1);
     EXPECT_EQ(history.Add("CALC"), 0);
@@ -62,6 +50,71 @@ TEST(CommandHistory, FindIsExactApartFromCase) {
     EXPECT_EQ(history.Find(""), -1);
 }
 
+// The box's offsets are bytes; these name the byte length of a text.
+int Bytes(const std::string& text) {
+    return static_cast<int>(text.size());
+}
+
+TEST(CommandHistory, MembershipIgnoresCaseInEveryScript) {
+    CommandHistory history = HistoryOf({"C:\\Żółw\\łódź.txt", "ωμέγα.exe", "блокнот.exe"});
+    EXPECT_EQ(history.Find("c:\\ŻÓŁW\\ŁÓDŹ.TXT"), 0);
+    EXPECT_EQ(history.Find("ΩΜΈΓΑ.EXE"), 1);
+    EXPECT_EQ(history.Find("БЛОКНОТ.exe"), 2);
+    // Letters that differ by more than case stay apart.
+    EXPECT_EQ(history.Find("c:\\zolw\\lodz.txt"), -1);
+    EXPECT_EQ(history.Find("ΩΜΕΓΑ.EXE"), -1);
+    EXPECT_EQ(history.Add("ΩΜΈΓΑ.EXE"), 1);
+    EXPECT_EQ(history.Count(), 3);
+}
+
+TEST(Complete, CompletesPolishGreekAndCyrillicEntriesFromEitherCase) {
+    const CommandHistory history = HistoryOf({"C:\\Users\\Żółw\\śpiący-probe.exe", "ωμέγα-probe.exe", "блокнот.exe"});
+    const std::string polish = "c:\\users\\ŻÓ";
+    ExpectBox(Complete(history, Typed(polish)), "c:\\users\\ŻÓłw\\śpiący-probe.exe", Bytes(polish),
+              Bytes("c:\\users\\ŻÓłw\\śpiący-probe.exe"), 0);
+    ExpectBox(Complete(history, Typed("ΩΜΈ")), "ΩΜΈγα-probe.exe", Bytes("ΩΜΈ"), Bytes("ΩΜΈγα-probe.exe"), 1);
+    ExpectBox(Complete(history, Typed("БЛОК")), "БЛОКнот.exe", Bytes("БЛОК"), Bytes("БЛОКнот.exe"), 2);
+    // Up to the last letter: nothing left to append, but the entry is found.
+    ExpectBox(Complete(history, Typed("БЛОКНОТ.EXE")), "БЛОКНОТ.EXE", Bytes("БЛОКНОТ.EXE"), Bytes("БЛОКНОТ.EXE"), 2);
+    ExpectBox(Complete(history, Typed("ΩΜΕ")), "ΩΜΕ", Bytes("ΩΜΕ"), Bytes("ΩΜΕ"), -1);
+}
+
+// Under the system's rule a letter and its other case may take a different
+// number of bytes; completion counts characters. This rule calls any two
+// texts of as many code points equal.
+TEST(Complete, TakesTheEntrysRestAfterAsManyCharactersAsWereTyped) {
+    CommandHistory history(
+        [](const std::string& a, const std::string& b) { return CodePointCount(a) == CodePointCount(b); });
+    history.Add("😀ł.exe");
+    ExpectBox(Complete(history, Typed("ab")), "ab.exe", 2, 6, 0);
+    ExpectBox(Complete(history, Typed("abcdef")), "abcdef", 6, 6, 0);
+    // An entry with fewer characters than were typed does not complete.
+    ExpectBox(Complete(history, Typed("abcdefg")), "abcdefg", 7, 7, -1);
+}
+
+TEST(Backspace, DeletesOneWholeCharacter) {
+    ExpectBox(Backspace(Typed("Łódź")), "Łód", Bytes("Łód"), Bytes("Łód"), -1);
+    ExpectBox(Backspace(Typed("zł")), "z", 1, 1, -1);
+    ExpectBox(Backspace(Typed("a😀")), "a", 1, 1, -1);
+    ExpectBox(Backspace({"ł😀b", 6, 6, -1}), "łb", 2, 2, -1);
+    ExpectBox(Backspace({"ł😀b", 2, 6, -1}), "łb", 2, 2, -1);
+    // After a completion the selected rest goes, as whole characters.
+    const CommandHistory history = HistoryOf({"łódź.txt"});
+    EditState box = Complete(history, Typed("Ł"));
+    ExpectBox(box, "Łódź.txt", 2, Bytes("Łódź.txt"), 0);
+    box = Backspace(box);
+    ExpectBox(box, "Ł", 2, 2, -1);
+    ExpectBox(Backspace(box), "", 0, 0, -1);
+}
+
+TEST(Normalized, MovesOffsetsInsideACharacterToItsStart) {
+    const CommandHistory history = HistoryOf({});
+    ExpectBox(Normalized(history, {"łó", 1, 3, -1}), "łó", 0, 2, -1);
+    ExpectBox(Normalized(history, {"a😀", 4, 2, -1}), "a😀", 1, 1, -1);
+    // A caret inside "ł" stands before it, so Backspace deletes the "a".
+    ExpectBox(Backspace({"ał", 2, 2, -1}), "ł", 0, 0, -1);
+}
+
 TEST(Remember, AppendsNewTextAndMakesItCurrent) {
     CommandHistory history = HistoryOf({"calc"});
     const EditState box = Remember(history, Typed("notepad"));
@@ -70,7 +123,7 @@ TEST(Remember, AppendsNewTextAndMakesItCurrent) {
 }
 
 TEST(Remember, ShowsTheEntrysOwnCaseWhenTheCurrentEntryChanges) {
-    CommandHistory history;
+    CommandHistory history(fakes::SameText);
     EditState box = Remember(history, Typed("calc"));
     box = Remember(history, Typed("notepad", box.currentIndex));
     box = Remember(history, Typed("CALC", box.currentIndex));
@@ -97,7 +150,7 @@ TEST(Complete, AppendsAndSelectsTheRestOfTheFirstMatchingEntry) {
 
 TEST(Complete, MatchesUmlautsIgnoringCase) {
     const CommandHistory history = HistoryOf({"ärger.txt"});
-    ExpectBox(Complete(history, Typed("ÄR")), "ÄRger.txt", 2, 9, 0);
+    ExpectBox(Complete(history, Typed("ÄR")), "ÄRger.txt", Bytes("ÄR"), Bytes("ÄRger.txt"), 0);
 }
 
 TEST(Complete, LeavesTheBoxAloneWithoutAMatchOrACaretAtTheEnd) {
@@ -106,7 +159,7 @@ TEST(Complete, LeavesTheBoxAloneWithoutAMatchOrACaretAtTheEnd) {
     ExpectBox(Complete(history, Typed("")), "", 0, 0, -1);
     ExpectBox(Complete(history, {"ca", 1, 1, -1}), "ca", 1, 1, -1);
     ExpectBox(Complete(history, {"ca", 0, 2, -1}), "ca", 0, 2, -1);
-    ExpectBox(Complete(CommandHistory(), Typed("c")), "c", 1, 1, -1);
+    ExpectBox(Complete(CommandHistory(fakes::SameText), Typed("c")), "c", 1, 1, -1);
 }
 
 TEST(Complete, TypingOverTheCompletedRestCompletesAgain) {
