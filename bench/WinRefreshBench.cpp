@@ -37,14 +37,14 @@ double MicrosecondsPerCall(int iterations, F call) {
 // table holds more than Wine's handful of services; returns their handles.
 std::vector<velmora::KernelHandle> StartSleepers(int count) {
     std::vector<velmora::KernelHandle> sleepers;
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
     for (int i = 0; i < count; ++i) {
-        std::string commandLine = std::string("\"") + path + "\" --sleep";
-        STARTUPINFOA startup{};
+        std::wstring commandLine = std::wstring(L"\"") + path + L"\" --sleep";
+        STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION info{};
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                            &startup, &info)) {
             velmora::KernelHandle thread(info.hThread);
             sleepers.emplace_back(info.hProcess);
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     Sleep(500);
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
-    Application().Initialize(GetModuleHandleA(nullptr));
+    Application().Initialize(GetModuleHandleW(nullptr));
     TForm1 form(WindowsSystem());
     form.QuitOnDestroy = false;
     form.Create();

@@ -17,8 +17,11 @@ target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR} ${PRO
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Velmora.manifest.in ${PROJECT_BINARY_DIR}/generated/Velmora.manifest @ONLY)
 if(WIN32)
+    # UNICODE and _UNICODE: every generic Win32 name (LoadCursor, RT_RCDATA,
+    # the ListView_ macros) is its W form. The program speaks UTF-16 to the
+    # system and UTF-8 inside (base/Wide_win.h), on any ANSI code page.
     target_compile_definitions(velmora_options INTERFACE
-        WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+        WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
     # The Windows builds are what ships, and the same commit must give the
     # same bytes wherever and whenever it is built: no folder of the build
     # machine in file names the compiler writes (__FILE__, debug info; the

@@ -7,11 +7,6 @@
 
 namespace velmora {
 
-namespace {
-// RT_RCDATA spelled for the ANSI entry point whatever UNICODE says.
-const LPCSTR kRcData = MAKEINTRESOURCEA(10);
-}  // namespace
-
 PngBitmap::PngBitmap(PngBitmap&& other) noexcept
     : handle_(std::move(other.handle_)),
       width_(std::exchange(other.width_, 0)),
@@ -53,7 +48,7 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
     PngStatus verdict = PngStatus::NotPng;
     PngBitmap result;
     // Resources of a loaded module stay mapped for its lifetime: nothing to free.
-    if (HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(resourceId), kRcData)) {
+    if (HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA)) {
         const DWORD size = SizeofResource(module, info);
         HGLOBAL loaded = LoadResource(module, info);
         const void* data = loaded ? LockResource(loaded) : nullptr;

@@ -6,6 +6,7 @@
 
 #include "base/Owned.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -21,12 +22,16 @@ constexpr std::uint32_t kProcessTerminate = 0x0001;
 constexpr std::uint32_t kProcessSetInformation = 0x0200;
 constexpr std::uint32_t kErrorAccessDenied = 5;
 
-// The fields of PROCESSENTRY32 the program reads.
+// The fields of PROCESSENTRY32W the program reads. The file name is UTF-8,
+// zero-terminated, held in place so that enumerating allocates nothing:
+// room for MAX_PATH UTF-16 units at three bytes each (a surrogate pair is
+// two units and four bytes) and the terminator.
+constexpr std::size_t kMaxPathUnits = 260;
 struct ProcessEntry {
     std::uint32_t processId = 0;
     std::int32_t threads = 0;
     std::int32_t basePriority = 0;
-    char exeFile[260] = {};
+    char exeFile[3 * kMaxPathUnits + 1] = {};
 };
 
 class ISystem {

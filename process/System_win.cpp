@@ -4,22 +4,25 @@
 #include "process/WindowsSystem.h"
 
 #include "base/ProcAddress_win.h"
+#include "base/Utf8.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <cstring>
+#include <cwchar>
 
 namespace velmora {
 
 namespace {
 
-// The program is an ANSI program: the structure and functions without the W.
-using RawEntry = tagPROCESSENTRY32;
+// The wide structure and functions: a file name in any script arrives whole.
+using RawEntry = PROCESSENTRY32W;
 
 #ifndef _WIN64
-static_assert(sizeof(RawEntry) == 296, "PROCESSENTRY32 of the 32-bit layout");
+static_assert(sizeof(RawEntry) == 556, "PROCESSENTRY32W of the 32-bit layout");
 #endif
+static_assert(sizeof(RawEntry::szExeFile) / sizeof(wchar_t) == kMaxPathUnits, "MAX_PATH units");
 
 using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD flags, DWORD processId);
 using EnumerateFn = BOOL(WINAPI*)(HANDLE snapshot, RawEntry* entry);
@@ -37,11 +40,11 @@ public:
     // addresses are fetched once and kept (any of them may be missing).
     void Bind() {
         if (found_) return;
-        HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+        HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
         if (!kernel32) return;
         create_ = LookupProc<CreateSnapshotFn>(kernel32, "CreateToolhelp32Snapshot");
-        first_ = LookupProc<EnumerateFn>(kernel32, "Process32First");
-        next_ = LookupProc<EnumerateFn>(kernel32, "Process32Next");
+        first_ = LookupProc<EnumerateFn>(kernel32, "Process32FirstW");
+        next_ = LookupProc<EnumerateFn>(kernel32, "Process32NextW");
         found_ = true;
     }
 
@@ -70,10 +73,11 @@ private:
         entry.processId = raw.th32ProcessID;
         entry.threads = static_cast<std::int32_t>(raw.cntThreads);
         entry.basePriority = static_cast<std::int32_t>(raw.pcPriClassBase);
-        // The whole buffer as the system left it; the record reads it up to
-        // its first NUL, never past its end.
-        static_assert(sizeof entry.exeFile == sizeof raw.szExeFile, "both MAX_PATH");
-        std::memcpy(entry.exeFile, raw.szExeFile, sizeof entry.exeFile);
+        // Up to the first NUL, never past the buffer's end; a name of all
+        // MAX_PATH units fits, and a lone surrogate shows as U+FFFD.
+        const std::size_t units = wcsnlen(raw.szExeFile, kMaxPathUnits);
+        static_assert(sizeof entry.exeFile >= 3 * kMaxPathUnits + 1, "room for every name");
+        Utf16ToUtf8(raw.szExeFile, units, entry.exeFile, sizeof entry.exeFile);
     }
 
     bool found_ = false;

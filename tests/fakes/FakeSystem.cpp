@@ -1,5 +1,7 @@
 #include "tests/fakes/FakeSystem.h"
 
+#include "base/Utf8.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -87,9 +89,15 @@ SysHandle FakeSystem::CreateProcessSnapshot() {
         e.processId = p.pid;
         e.threads = p.threads;
         e.basePriority = p.basePriority;
-        // Like the real structure: a name of 260 characters or more fills
-        // the buffer without a terminating NUL.
-        std::memcpy(e.exeFile, p.name.data(), std::min(p.name.size(), sizeof e.exeFile));
+        // Like the real binding: the system's buffer holds MAX_PATH UTF-16
+        // units, and the name arrives as UTF-8 up to the last whole code
+        // point that fitted there.
+        std::size_t bytes = 0;
+        for (std::size_t units = 0, next = 0; bytes < p.name.size(); bytes = next) {
+            units += Utf16Length(NextCodePoint(p.name, next));
+            if (units > kMaxPathUnits) break;
+        }
+        std::memcpy(e.exeFile, p.name.data(), bytes);
         snap.entries.push_back(e);
     }
     const SysHandle handle = NewHandle(std::move(snap));

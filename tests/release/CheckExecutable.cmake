@@ -1,4 +1,5 @@
-# cmake -D EXE=<Velmora.exe> -D BITS=32|64 -D OBJDUMP=<objdump>
+# cmake -D EXE=<Velmora.exe> -D BITS=32|64 -D OBJDUMP=<objdump> -D NM=<nm>
+#       -D IMPORT_LIB_DIR=<folder of the MinGW import libraries>
 #       -D SOURCE_DIR=<source dir> -D BINARY_DIR=<binary dir> -P CheckExecutable.cmake
 #
 # Checks what a user gets from the shipped executable, from its bytes alone
@@ -11,7 +12,11 @@
 #     and no SetDefaultDllDirectories, which a Windows 7 without KB2533623
 #     lacks: imported, it would keep the program from starting there; the
 #     program looks it up by name instead (its library search is cut down
-#     at start), with SetDllDirectoryA as the fallback
+#     at start), with SetDllDirectoryW as the fallback
+#   - text through the W entry points only: no import of an A function of
+#     user32, kernel32, shell32, comdlg32 or gdi32 that has a W twin (an A
+#     call narrows a name to the ANSI code page, and a name that the code
+#     page cannot hold is lost), and ToolHelp looked up by its W names
 #   - the per-monitor DPI functions looked up by name, not imported: Windows
 #     before 10 (1607) or 8.1 lacks them, and an import would keep the
 #     program from starting there
@@ -19,7 +24,7 @@
 #     true/pm for systems that read only the older element
 #   - no folder of the build machine in the file's text
 cmake_minimum_required(VERSION 3.25)
-foreach(var EXE BITS OBJDUMP SOURCE_DIR BINARY_DIR)
+foreach(var EXE BITS OBJDUMP NM IMPORT_LIB_DIR SOURCE_DIR BINARY_DIR)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "CheckExecutable.cmake needs -D ${var}=...")
     endif()
@@ -128,9 +133,55 @@ endif()
 # The program restricts its library search at start: it looks the function
 # up by name, and imports the fallback for Windows without it.
 file(STRINGS "${EXE}" lookup REGEX "^SetDefaultDllDirectories$")
-if(NOT lookup OR NOT dump MATCHES "[ \t]SetDllDirectoryA\n")
-    fail("does not restrict its library search at start (no lookup of SetDefaultDllDirectories, no SetDllDirectoryA)")
+if(NOT lookup OR NOT dump MATCHES "[ \t]SetDllDirectoryW\n")
+    fail("does not restrict its library search at start (no lookup of SetDefaultDllDirectories, no SetDllDirectoryW)")
 endif()
+
+# Text goes to the system and comes back in UTF-16. An imported function
+# whose name ends in A counts when its DLL's import library also has the
+# name with W in its place. The runtime linked in makes the only such calls
+# the program cannot choose, none with a text of ours: the thread library
+# (libwinpthread) its unnamed events and semaphores and debugger output,
+# and in the 32-bit build the compiler's start-up code (crtbegin.o) looks
+# for its unwinder DLL by an ASCII name. The 64-bit check still catches the
+# program's own GetModuleHandleA or LoadLibraryA.
+set(runtime_ansi CreateEventA CreateSemaphoreA OutputDebugStringA)
+if(BITS EQUAL 32)
+    list(APPEND runtime_ansi GetModuleHandleA LoadLibraryA)
+endif()
+foreach(dll IN ITEMS user32 kernel32 shell32 comdlg32 gdi32)
+    string(TOUPPER "${dll}" upper)
+    string(REGEX MATCH "DLL Name: (${dll}|${upper})\.[dD][lL][lL]\n[^\n]*\n(\t[^\n]+\n)*" block "${dump}")
+    string(REGEX MATCHALL "[ \t][A-Za-z_][A-Za-z0-9_]*A\n" ansi "${block}")
+    if(NOT ansi)
+        continue()
+    endif()
+    set(library "${IMPORT_LIB_DIR}/lib${dll}.a")
+    if(NOT EXISTS "${library}")
+        message(FATAL_ERROR "${library} does not exist: cannot tell which A functions have a W twin.")
+    endif()
+    execute_process(COMMAND "${NM}" "${library}" OUTPUT_VARIABLE symbols RESULT_VARIABLE status ERROR_QUIET)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${NM} ${library} failed")
+    endif()
+    foreach(name IN LISTS ansi)
+        string(STRIP "${name}" name)
+        if(name IN_LIST runtime_ansi)
+            continue()
+        endif()
+        string(REGEX REPLACE "A$" "W" twin "${name}")
+        if(symbols MATCHES "[ _]${twin}(@[0-9]+)?\n")
+            fail("imports ${name} from ${dll}.dll: call ${twin}, text is UTF-16 at the edge")
+        endif()
+    endforeach()
+endforeach()
+foreach(function IN ITEMS Process32First Process32Next)
+    file(STRINGS "${EXE}" wide REGEX "^${function}W$")
+    file(STRINGS "${EXE}" narrow REGEX "^${function}$")
+    if(NOT wide OR narrow)
+        fail("does not look up ToolHelp's ${function}W alone: process names would be narrowed")
+    endif()
+endforeach()
 
 foreach(function IN ITEMS GetDpiForWindow GetDpiForMonitor)
     if(dump MATCHES "[ \t]${function}\n")

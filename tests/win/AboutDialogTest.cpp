@@ -4,6 +4,7 @@
 #include "Version.h"
 #include "WinTestSupport.h"
 
+#include "base/Wide_win.h"
 #include "image/Placement.h"
 #include "image/PngBitmap.h"
 #include "resources/ResourceIds.h"
@@ -34,12 +35,15 @@ HFONT FontOf(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
 }
 
-// The text's size in the control's font, on one line or wrapped at `wrap`.
+// The UTF-8 text's size in the control's font, on one line or wrapped at
+// `wrap`.
 SIZE TextSize(HWND control, const std::string& text, int wrap = 0) {
+    const std::wstring wide = Wide(text);
     RECT r{0, 0, wrap, 0};
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, FontOf(control));
-    DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return {r.right, r.bottom};
@@ -164,9 +168,9 @@ TEST_F(AboutDialogTest, LabelsShowTheirTextsAtTheirPlacesInTheirFonts) {
         HWND label = Label(e.number);
         ASSERT_TRUE(label);
         EXPECT_EQ(WindowText(label), e.text);
-        LOGFONTA lf{};
-        GetObjectA(FontOf(label), sizeof lf, &lf);
-        EXPECT_STREQ(lf.lfFaceName, e.arial ? "Arial" : "MS Sans Serif");
+        LOGFONTW lf{};
+        GetObjectW(FontOf(label), sizeof lf, &lf);
+        EXPECT_EQ(Narrow(lf.lfFaceName), e.arial ? "Arial" : "MS Sans Serif");
         EXPECT_EQ(lf.lfHeight, e.arial ? -Scaled(e.arial) : -MulDiv(8, dpi, 72));
         EXPECT_EQ(lf.lfWeight >= FW_BOLD, e.bold);
         EXPECT_EQ(lf.lfUnderline != 0, e.underline);
@@ -241,7 +245,7 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     ShowWindow(form.Handle(), SW_SHOWNA);
     UpdateWindow(form.Handle());
     Pump(100);
-    PngBitmap icon = LoadPngResource(GetModuleHandleA(nullptr), IDR_ABOUT_ICON);
+    PngBitmap icon = LoadPngResource(GetModuleHandleW(nullptr), IDR_ABOUT_ICON);
     DIBSECTION dib{};
     ASSERT_TRUE(icon && GetObjectA(icon.Handle(), sizeof dib, &dib));
     const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);

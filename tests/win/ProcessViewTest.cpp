@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -19,7 +21,7 @@ public:
     ProcessView rows;
     void Create() {
         CreateHandle("TVelmoraListHost", "Liste", WS_OVERLAPPEDWINDOW, 0, 10, 10, 300, 200, nullptr);
-        rows.Attach(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 280, 180, Handle(),
+        rows.Attach(CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 280, 180, Handle(),
                                     nullptr, nullptr, nullptr));
     }
 
@@ -27,7 +29,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_NOTIFY) {
             auto& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (header.code == LVN_GETDISPINFOA) rows.GetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+            if (header.code == LVN_GETDISPINFOW) rows.GetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
             return 0;
         }
         return Default(message, wParam, lParam);
@@ -59,17 +61,42 @@ TEST(ProcessViewTest, ComparisonThatThrowsComesBackOutOfSortAndTheRowsStay) {
     EXPECT_EQ(host.rows.Record(0).ProcessID, 10u);
     EXPECT_EQ(host.rows.Record(1).ProcessID, 20u);
     EXPECT_EQ(host.rows.Record(2).ProcessID, 30u);
-    char text[32] = {};
-    ListView_GetItemText(host.rows.Handle(), 0, 0, text, sizeof text);
-    EXPECT_STREQ(text, "p10.exe") << "the control's order is the mirror's";
+    EXPECT_EQ(wintest::ItemText(host.rows.Handle(), 0, 0), "p10.exe") << "the control's order is the mirror's";
 
     host.rows.Remove(1);
     EXPECT_EQ(host.rows.Count(), 2);
     EXPECT_EQ(host.rows.Record(1).ProcessID, 30u);
     // The control's remaining items still lead to their own rows.
     EXPECT_EQ(ListView_GetItemCount(host.rows.Handle()), 2);
-    ListView_GetItemText(host.rows.Handle(), 1, 0, text, sizeof text);
-    EXPECT_STREQ(text, "p30.exe");
+    EXPECT_EQ(wintest::ItemText(host.rows.Handle(), 1, 0), "p30.exe");
+}
+
+// Names in any script reach the control whole, a character beyond U+FFFF
+// as its surrogate pair; a buffer too small for the whole text is filled up
+// to a whole character, never half a pair.
+TEST(ProcessViewTest, TextsInAnyScriptReachTheControlWholeAndAreCutOnlyBetweenCharacters) {
+    ListHost host;
+    host.Create();
+    const std::string names[] = {"Müller.exe", "Łódź.exe", "Ωμέγα.exe", "日本語.exe", "a😀b.exe"};
+    for (const std::string& name : names) {
+        host.rows.Append({name, "1", "1", "Normal"}, std::make_unique<TProcess>());
+    }
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(wintest::ItemText(host.rows.Handle(), row, 0), names[row]);
+
+    wchar_t buffer[3] = {L'?', L'?', L'?'};
+    NMLVDISPINFOW info{};
+    info.item.mask = LVIF_TEXT;
+    info.item.iItem = 4;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = 4;
+    ASSERT_TRUE(SendMessageW(host.rows.Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    info.item.lParam = item.lParam;
+    info.item.pszText = buffer;
+    info.item.cchTextMax = 3;  // "a", the first half of the emoji, the terminator
+    host.rows.GetDispInfo(info);
+    EXPECT_EQ(buffer[0], L'a');
+    EXPECT_EQ(buffer[1], L'\0');
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ModalScript.h"
+#include "base/Wide_win.h"
 
 #include "process/WindowsSystem.h"
 #include "tests/fakes/FakeDialogs.h"
@@ -45,21 +46,24 @@ protected:
     HWND Edit() const { return form->EditField(); }
     HWND Ok() const { return form->Control(TExecuteForm::kBokId); }
     int HistoryCount() const { return static_cast<int>(SendMessageA(Edt(), CB_GETCOUNT, 0, 0)); }
+    // An entry of the drop-down list, as UTF-8.
     std::string HistoryEntry(int index) const {
-        char text[MAX_PATH] = {};
-        SendMessageA(Edt(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        return text;
+        const LRESULT length = SendMessageW(Edt(), CB_GETLBTEXTLEN, index, 0);
+        if (length == CB_ERR) return {};
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(Edt(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        return Narrow(text.c_str());
     }
+    // The edit field's selection as the box counts it, in UTF-16 units.
     std::pair<int, int> Selection() const {
         DWORD start = 0, end = 0;
         SendMessageA(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {static_cast<int>(start), static_cast<int>(end)};
     }
 
-    // Keystrokes as the edit field receives them.
-    void Type(const std::string& text) const {
-        for (char c : text) PostMessageA(Edit(), WM_CHAR, static_cast<unsigned char>(c), 1);
-    }
+    // Keystrokes as the edit field receives them: UTF-8 text, one WM_CHAR
+    // per UTF-16 unit.
+    void Type(const std::string& text) const { wintest::TypeChars(Edit(), text); }
     void Key(HWND window, WPARAM key) const {
         PostMessageA(window, WM_KEYDOWN, key, 1);
         PostMessageA(window, WM_KEYUP, key, 0xC0000001);

@@ -71,6 +71,44 @@ TEST_F(RunDialogTest, TypingCompletesFromHistoryAndBackspaceTakesTheCompletionBa
     }));
 }
 
+// The box counts in UTF-16 units, the history in UTF-8 bytes. An emoji's
+// first half, typed alone, is left as it is: read and written back it would
+// become U+FFFD and complete to an entry holding that character. Its second
+// half completes to the right entry and selects exactly the rest.
+TEST_F(RunDialogTest, AnEmojisFirstHalfWaitsForItsSecondThenCompletionSelectsTheRest) {
+    const std::string emoji = "ł😀-probe.exe", replaced = "ł\uFFFDx";
+    EXPECT_TRUE(ShowWith({
+        Then([&] { Type(emoji); }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] {
+            SetFocus(Edt());
+            ClearBox();
+            Type("\b" + replaced);
+        }),
+        Then([&] { Key(Edit(), VK_TAB); }),
+        Then([&] {
+            ASSERT_EQ(HistoryCount(), 2);
+            EXPECT_EQ(HistoryEntry(1), replaced);
+            SetFocus(Edt());
+            ClearBox();
+            Type("\bł");
+            PostMessageW(Edit(), WM_CHAR, 0xD83D, 1);
+        }),
+        Then([&] {
+            wchar_t text[16] = {};
+            EXPECT_EQ(GetWindowTextW(Edt(), text, 16), 2);
+            EXPECT_EQ(text[1], 0xD83D) << "the first half stays as typed";
+            PostMessageW(Edit(), WM_CHAR, 0xDE00, 1);
+        }),
+        Then([&] {
+            EXPECT_EQ(WindowText(Edt()), emoji);
+            EXPECT_EQ(Selection(), std::make_pair(3, 13));
+            EXPECT_EQ(SendMessageW(Edt(), CB_GETCURSEL, 0, 0), 0);
+            form->Close();
+        }),
+    }));
+}
+
 TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
     std::vector<HWND> owners;
     std::optional<std::string> chosen = "C:\\windows\\notepad.exe";
@@ -90,7 +128,7 @@ TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
             EXPECT_EQ(HistoryEntry(1), "C:\\windows\\notepad.exe");
             EXPECT_TRUE(IsWindowEnabled(Ok()));
             chosen.reset();
-            SetWindowTextA(Edt(), "");
+            SetWindowTextW(Edt(), L"");
             ClickWithMouse(TExecuteForm::kBbrId);
         }),
         Then([&] {
@@ -120,11 +158,11 @@ TEST_F(RunDialogTest, BrowseOpensTheFileDialogWithProgramsAndAllFiles) {
             HWND types = GetDlgItem(fileDialog, 0x470);  // the file type box
             ASSERT_NE(types, nullptr);
             ASSERT_EQ(SendMessageA(types, CB_GETCOUNT, 0, 0), 2);
-            char text[64] = {};
-            SendMessageA(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, "Programme");
-            SendMessageA(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, "Alle Dateien");
+            wchar_t text[64] = {};
+            SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(Narrow(text), "Programme");
+            SendMessageW(types, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(Narrow(text), "Alle Dateien");
             PostMessageA(fileDialog, WM_COMMAND, IDCANCEL, 0);
         }),
         Until([&] { return !IsWindow(fileDialog); }),
@@ -145,13 +183,11 @@ namespace {
 using wintest::Then;
 
 // The history ignores letter case by the system's rules, not by a table of
-// its own: the system takes "^" and the modifier circumflex "ˆ" (0x88) for
-// the same text, which no letter-case table would.
+// its own: the system takes "^" and the modifier circumflex "ˆ" (U+02C6)
+// for the same text, which no letter-case table would.
 TEST_F(RunDialogTest, HistoryComparesByTheSystemsRules) {
-    const std::string caret = "a^b", modifier =
-                                         "a\x88"
-                                         "b";
-    ASSERT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caret.c_str(), -1, modifier.c_str(), -1), CSTR_EQUAL)
+    const std::string caret = "a^b", modifier = "aˆb";
+    ASSERT_EQ(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, L"a^b", -1, L"a\u02C6b", -1), CSTR_EQUAL)
         << "this system tells the two apart; pick another pair";
     EXPECT_TRUE(ShowWith({
         Then([&] { Type(caret); }),

@@ -203,10 +203,11 @@ std::set<DWORD> OwnChildren(const char* name) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return pids;
     KernelHandle owner(snapshot);
-    PROCESSENTRY32 entry{};
+    const std::wstring wideName = Wide(name);
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == GetCurrentProcessId() && _stricmp(entry.szExeFile, name) == 0) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == GetCurrentProcessId() && _wcsicmp(entry.szExeFile, wideName.c_str()) == 0) {
             pids.insert(entry.th32ProcessID);
         }
     }

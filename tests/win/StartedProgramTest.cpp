@@ -3,6 +3,7 @@
 #include "StartedProgram.h"
 #include "Version.h"
 
+#include "base/Wide_win.h"
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/Unit1_win.h"
 
@@ -173,26 +174,27 @@ TEST(StartedProgramTest, OnceTheMainWindowIsNotOnTopOnlyTheAboutDialogIs) {
 namespace velmora {
 namespace {
 
+// A text of the version block, as UTF-8.
 std::string VersionString(const std::vector<char>& block, const char* name) {
-    char* value = nullptr;
+    wchar_t* value = nullptr;
     UINT length = 0;
-    std::string path = std::string("\\StringFileInfo\\040704E4\\") + name;
-    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !length) return {};
-    return std::string(value);
+    const std::wstring path = L"\\StringFileInfo\\040704E4\\" + Wide(name);
+    if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !length) return {};
+    return Narrow(value);
 }
 
 // The version block users see in the file's properties, read from the
 // shipped executable.
 TEST(StartedProgramTest, TheExecutableCarriesItsVersionBlock) {
-    const std::string path = wintest::ProgramPath();
+    const std::wstring path = Wide(wintest::ProgramPath());
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     ASSERT_GT(size, 0u);
     std::vector<char> block(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, block.data()));
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(4, 1));
     EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
     EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(3, 1));
@@ -203,6 +205,8 @@ TEST(StartedProgramTest, TheExecutableCarriesItsVersionBlock) {
         EXPECT_EQ(VersionString(block, field), "Velmora") << field;
     }
     EXPECT_EQ(VersionString(block, "OriginalFilename"), "Velmora.exe");
+    // The resource compiler read the UTF-8 source as UTF-8.
+    EXPECT_EQ(VersionString(block, "LegalCopyright"), "© 2026 Die Velmora-Entwickler");
 }
 
 }  // namespace

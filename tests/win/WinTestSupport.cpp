@@ -1,10 +1,12 @@
 #include "WinTestSupport.h"
 
+#include "base/Wide_win.h"
 #include "ui/app/Application_win.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -138,19 +140,23 @@ RECT RectInParent(HWND window) {
 }
 
 std::string ItemText(HWND listView, int row, int column) {
-    char text[300] = {};
-    LVITEMA item{};
+    wchar_t text[600] = {};
+    LVITEMW item{};
     item.iSubItem = column;
     item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    SendMessageA(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
+    item.cchTextMax = static_cast<int>(std::size(text));
+    SendMessageW(listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return Narrow(text);
 }
 
 std::string WindowText(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void TypeChars(HWND window, const std::string& text) {
+    for (wchar_t unit : Wide(text)) PostMessageW(window, WM_CHAR, unit, 1);
 }
 
 namespace {

@@ -75,11 +75,16 @@ void CloseOpenMenu();
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+// Texts come back as UTF-8, read with the W calls, so a test compares them
+// with its own UTF-8 literals: a window's text (of any process).
 std::string WindowText(HWND window);
 // The control `id` anywhere inside `window` (of any process), or null.
 HWND Child(HWND window, int id);
-// The text of a list view cell (column 0 is the row's caption).
+// The text of a list view cell (column 0 is the row's caption), in process.
 std::string ItemText(HWND listView, int row, int column);
+// Types UTF-8 `text` as a keyboard does: one posted WM_CHAR per UTF-16
+// unit, so a character beyond U+FFFF arrives as its two halves.
+void TypeChars(HWND window, const std::string& text);
 
 }  // namespace velmora::wintest
 

@@ -1,12 +1,11 @@
 #include "ui/about/Info_win.h"
 
+#include "base/Wide_win.h"
 #include "resources/ResourceIds.h"
 #include "ui/about/InfoTexts.h"
 #include "ui/app/Application_win.h"
 
 #include <commctrl.h>
-
-#include <cstring>
 
 namespace velmora {
 
@@ -30,7 +29,7 @@ TInfoForm::~TInfoForm() {
 void TInfoForm::Create() {
     CreateForm("TInfoForm", "Info über Velmora", kInfoClient, true);
     RemakeFonts();
-    icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_ABOUT_ICON);
+    icon_ = LoadPngResource(GetModuleHandleW(nullptr), IDR_ABOUT_ICON);
     Add({kImage1Id, "STATIC", "", WS_VISIBLE | SS_OWNERDRAW}, kInfoImage1);
     for (std::size_t i = 0; i < kInfoLabelCount; ++i) CreateLabel(kInfoLabels[i]);
     Add({kButton1Id, "BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON}, kInfoButton1);
@@ -48,10 +47,10 @@ void TInfoForm::RemakeFonts() {
         if (face.pixels > 0) {
             font = MakeFont(face.face, face.pixels, Dpi(), face.bold, face.underline);
         } else if (face.underline) {
-            LOGFONTA lf{};
-            GetObjectA(Font(), sizeof lf, &lf);
+            LOGFONTW lf{};
+            GetObjectW(Font(), sizeof lf, &lf);
             lf.lfUnderline = TRUE;
-            font = FontHandle(CreateFontIndirectA(&lf));
+            font = FontHandle(CreateFontIndirectW(&lf));
         }
         ReplaceFont(Handle(), fonts_[look], std::move(font), Font());
     }
@@ -64,7 +63,7 @@ void TInfoForm::CreateLabel(const InfoLabel& entry) {
     if (entry.look == InfoLook::Link) style |= SS_NOTIFY;  // a notifying static takes the mouse
     HWND label =
         Add({LabelId(entry.number), "STATIC", entry.text, style}, {entry.x, entry.y, entry.width, entry.height});
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry.look)), FALSE);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry.look)), FALSE);
     if (entry.look == InfoLook::Link) {
         SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -86,17 +85,19 @@ void TInfoForm::LayoutControls() {
     MoveControl(Item(kButton1Id), Scale(kInfoButton1, Dpi()));
 }
 
-// The size `text` takes in `font`: on one line, or wrapped at `wrapWidth`.
+// The size `text` (UTF-8) takes in `font`: on one line, or wrapped at
+// `wrapWidth`.
 SIZE TInfoForm::TextSize(HWND label, HFONT font, const char* text, int wrapWidth) {
+    const std::wstring wide = Wide(text);
     const ScopedDC dc(label);
     const ScopedSelect selected(dc.Get(), font);
     SIZE size{};
     if (wrapWidth > 0) {
         RECT r{0, 0, wrapWidth, 0};
-        DrawTextA(dc.Get(), text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         size = {r.right, r.bottom};
     } else {
-        GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &size);
+        GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     }
     return size;
 }

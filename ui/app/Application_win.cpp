@@ -1,5 +1,8 @@
 #include "ui/app/Application_win.h"
+
+#include "base/Wide_win.h"
 #include "ui/app/ThreadWindows_win.h"
+#include "ui/app/Window_win.h"
 
 #include <stdexcept>
 #include <vector>
@@ -8,10 +11,10 @@ namespace velmora {
 
 namespace {
 
-const char kAppWindowClass[] = "TVelmoraApplication";
+const wchar_t kAppWindowClass[] = L"TVelmoraApplication";
 
 LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -28,20 +31,20 @@ ApplicationObject::~ApplicationObject() {
 void ApplicationObject::Initialize(HINSTANCE instance) {
     if (handle_) return;
     instance_ = instance;
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.lpfnWndProc = AppWindowProc;
     wc.hInstance = instance;
     wc.lpszClassName = kAppWindowClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
     // Never shown: it only owns message boxes and is the shell's owner.
-    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kAppWindowClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              instance, nullptr);
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Wide(title_).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, instance, nullptr);
     if (!handle_) throw std::runtime_error("Das Anwendungsfenster konnte nicht erstellt werden.");
 }
 
 void ApplicationObject::SetTitle(const std::string& title) {
     title_ = title;
-    if (handle_) SetWindowTextA(handle_, title_.c_str());
+    if (handle_) SetText(handle_, title_);
 }
 
 void ApplicationObject::SetMainWindow(HWND window, HACCEL accelerators) {
@@ -69,7 +72,7 @@ void ApplicationObject::HandleException(std::exception_ptr error) noexcept {
     try {
         boxes_.Show(text, title_, BoxKind::Error);
     } catch (...) {
-        MessageBoxA(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(handle_, Wide(text).c_str(), Wide(title_).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
 }
 

@@ -1,8 +1,10 @@
 #include "ui/app/Layout_win.h"
 
 #include "base/ProcAddress_win.h"
+#include "base/Wide_win.h"
 
-#include <cstring>
+#include <cwchar>
+#include <string>
 #include <utility>
 
 namespace velmora {
@@ -20,11 +22,11 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 // taken on a system that lacks it.
 GetDpiForMonitorFn GetDpiForMonitorProc() {
     static const GetDpiForMonitorFn proc = [] {
-        char path[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-        if (length == 0 || length + sizeof "\\shcore.dll" > MAX_PATH) return GetDpiForMonitorFn{};
-        lstrcatA(path, "\\shcore.dll");
-        HMODULE shcore = LoadLibraryA(path);
+        wchar_t folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return GetDpiForMonitorFn{};
+        const std::wstring path = std::wstring(folder, length) + L"\\shcore.dll";
+        HMODULE shcore = LoadLibraryW(path.c_str());
         return shcore ? LookupProc<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor") : GetDpiForMonitorFn{};
     }();
     return proc;
@@ -46,8 +48,8 @@ struct FontSwap {
 
 BOOL CALLBACK SwapFont(HWND control, LPARAM param) {
     const auto& swap = *reinterpret_cast<const FontSwap*>(param);
-    if (reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)) == swap.current) {
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(swap.replacement), TRUE);
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == swap.current) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(swap.replacement), TRUE);
     }
     return TRUE;
 }
@@ -65,7 +67,7 @@ int DpiAt(POINT point) {
 
 int WindowDpi(HWND window) {
     static const auto getDpiForWindow =
-        LookupProc<GetDpiForWindowFn>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
+        LookupProc<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (getDpiForWindow) {
         if (const UINT dpi = getDpiForWindow(window)) return UsableDpi(static_cast<int>(dpi));
     }
@@ -73,23 +75,23 @@ int WindowDpi(HWND window) {
 }
 
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold, bool underline) {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = FontHeightForPixels(pixels, dpi);
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectA(&lf));
+    wcsncpy(lf.lfFaceName, Wide(face).c_str(), LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectW(&lf));
 }
 
 FontHandle MakeWindowFont(int dpi) {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = FontHeightForPoints(kWindowFontPoints, dpi);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    strncpy(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectA(&lf));
+    wcsncpy(lf.lfFaceName, L"MS Sans Serif", LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectW(&lf));
 }
 
 // EnumChildWindows reaches every descendant, so the edit field inside a
@@ -103,11 +105,11 @@ void ReplaceFont(HWND window, FontHandle& held, FontHandle replacement, HFONT st
 }
 
 HWND CreateControl(HWND parent, const ControlKind& entry, const LayoutRect& place, HFONT font) {
-    HWND control =
-        CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style | WS_CHILD, place.left, place.top,
-                        place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control = CreateWindowExW(entry.exStyle, Wide(entry.className).c_str(), Wide(entry.caption).c_str(),
+                                   entry.style | WS_CHILD, place.left, place.top, place.width, place.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 

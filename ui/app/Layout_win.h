@@ -12,6 +12,7 @@
 namespace velmora {
 
 // What a control is; where it goes comes from the window's layout table.
+// Class name and caption are UTF-8.
 struct ControlKind {
     int id;
     const char* className;
@@ -38,7 +39,7 @@ int DpiAt(POINT point);
 // (Windows 10 1607 and later), else that of its screen, else the system's.
 int WindowDpi(HWND window);
 
-// A font of the given face whose character height is `pixels` at 96 DPI.
+// A font of the given face (UTF-8) whose character height is `pixels` at 96 DPI.
 FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
 // "MS Sans Serif", 8 point: the program's window font.
 FontHandle MakeWindowFont(int dpi);

@@ -1,7 +1,8 @@
 // The real message boxes and shell of the application object.
 #include "ui/app/Application_win.h"
-#include "ui/app/ThreadWindows_win.h"
 
+#include "base/Wide_win.h"
+#include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Topmost_win.h"
 
 #include <shellapi.h>
@@ -66,7 +67,7 @@ BoxAnswer ApplicationObject::Boxes::Show(const std::string& text, const std::str
     {
         TaskWindowsDisabled disabled;
         OwnerOnTopWhileNeeded onTop(app_.Handle());
-        answer = MessageBoxA(app_.Handle(), text.c_str(), caption.c_str(), flags);
+        answer = MessageBoxW(app_.Handle(), Wide(text).c_str(), Wide(caption).c_str(), flags);
     }
     if (previous && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
     switch (answer) {
@@ -78,8 +79,10 @@ BoxAnswer ApplicationObject::Boxes::Show(const std::string& text, const std::str
 
 std::uintptr_t ApplicationObject::ShellOpen::Open(const std::string& file, const std::string& parameters) {
     if (replacement) return replacement->Open(file, parameters);
-    HINSTANCE result = ShellExecuteA(app_.Handle(), "open", file.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    const std::wstring wideFile = Wide(file);
+    const std::wstring wideParameters = Wide(parameters);
+    HINSTANCE result = ShellExecuteW(app_.Handle(), L"open", wideFile.c_str(),
+                                     parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<std::uintptr_t>(result);
 }
 

@@ -1,4 +1,6 @@
 // The application's message loop, pending-message processing and modal loops.
+// All of them take the W messages: a typed character arrives as its UTF-16
+// unit, where an A loop would narrow it to the ANSI code page first.
 #include "ui/app/Application_win.h"
 
 namespace velmora {
@@ -8,29 +10,29 @@ bool ApplicationObject::TranslateForMainWindow(MSG& msg) {
     // dialog of ours or a message box is the active window.
     if (!mainWindow_ || !accelerators_) return false;
     if (msg.hwnd != mainWindow_ && !IsChild(mainWindow_, msg.hwnd)) return false;
-    return TranslateAcceleratorA(mainWindow_, accelerators_, &msg) != 0;
+    return TranslateAcceleratorW(mainWindow_, accelerators_, &msg) != 0;
 }
 
 void ApplicationObject::Dispatch(MSG& msg) {
     if (TranslateForMainWindow(msg)) return;
     // Tab and Shift+Tab move through the main window's controls.
     if (mainWindow_ && (msg.hwnd == mainWindow_ || IsChild(mainWindow_, msg.hwnd)) &&
-        IsDialogMessageA(mainWindow_, &msg)) {
+        IsDialogMessageW(mainWindow_, &msg)) {
         return;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
 }
 
 int ApplicationObject::Run() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
     return static_cast<int>(msg.wParam);
 }
 
 void ApplicationObject::ProcessMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // Leave the quit request for the main loop.
             PostQuitMessage(static_cast<int>(msg.wParam));
@@ -43,14 +45,14 @@ void ApplicationObject::ProcessMessages() {
 void ApplicationObject::RunModal(HWND dialog, const bool& done) {
     MSG msg;
     while (!done) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
             break;
         }
-        if (IsDialogMessageA(dialog, &msg)) continue;
+        if (IsDialogMessageW(dialog, &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 

@@ -19,7 +19,7 @@ HWND ModalOwner() {
 }
 
 void SetOwner(HWND window, HWND owner) {
-    SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ void ModalForm::CreateForm(const char* className, const char* caption, LayoutSiz
     FitClientArea(Handle(), Scale(client, dpi_));
     CenterOnPrimaryMonitor();
     font_ = MakeWindowFont(dpi_);
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
 void ModalForm::CenterOnPrimaryMonitor() {

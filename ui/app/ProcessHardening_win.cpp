@@ -21,11 +21,11 @@ void HardenProcess() {
     // Windows 7 without that update.
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD directoryFlags);
     auto setDefaultDllDirectories =
-        LookupProc<SetDefaultDllDirectoriesFn>(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
+        LookupProc<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     // Without it, the empty DLL directory at least takes the current
     // directory out of the search; the program's folder stays in it.
-    SetDllDirectoryA("");
+    SetDllDirectoryW(L"");
 }
 
 }  // namespace velmora

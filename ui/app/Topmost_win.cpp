@@ -3,7 +3,7 @@
 namespace velmora {
 
 bool IsTopmost(HWND window) {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void SetTopmost(HWND window, bool topmost) {
@@ -15,9 +15,9 @@ void SetTopmost(HWND window, bool topmost) {
     // Wine ignores HWND_NOTOPMOST for a window that has an owner: the owner
     // is let go for the moment of the change.
     HWND owner = GetWindow(window, GW_OWNER);
-    if (owner) SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+    if (owner) SetWindowLongPtrW(window, GWLP_HWNDPARENT, 0);
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
-    if (owner) SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    if (owner) SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "ui/app/Window_win.h"
 
+#include "base/Wide_win.h"
 #include "ui/app/Application_win.h"
 
 #include <stdexcept>
@@ -7,9 +8,13 @@
 namespace velmora {
 
 std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void SetText(HWND window, const std::string& text) {
+    SetWindowTextW(window, Wide(text).c_str());
 }
 
 void FocusMemory::Deactivated(HWND window) {
@@ -23,18 +28,19 @@ HWND FocusMemory::Control() const {
 
 Window::~Window() {
     if (handle_) {
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
     }
 }
 
 void Window::CreateHandle(const char* className, const char* caption, DWORD style, DWORD exStyle, int x, int y,
                           int width, int height, HWND owner, HMENU menu, HICON icon) {
-    HINSTANCE instance = Application().Instance() ? Application().Instance() : GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
+    HINSTANCE instance = Application().Instance() ? Application().Instance() : GetModuleHandleW(nullptr);
+    const std::wstring wideClass = Wide(className);
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExA(instance, className, &wc)) {
-        wc = WNDCLASSEXA{};
+    if (!GetClassInfoExW(instance, wideClass.c_str(), &wc)) {
+        wc = WNDCLASSEXW{};
         wc.cbSize = sizeof(wc);
         wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = WindowProc;
@@ -42,10 +48,11 @@ void Window::CreateHandle(const char* className, const char* caption, DWORD styl
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.hIcon = icon;
-        wc.lpszClassName = className;
-        if (!RegisterClassExA(&wc)) throw std::runtime_error("Die Fensterklasse konnte nicht registriert werden.");
+        wc.lpszClassName = wideClass.c_str();
+        if (!RegisterClassExW(&wc)) throw std::runtime_error("Die Fensterklasse konnte nicht registriert werden.");
     }
-    if (!CreateWindowExA(exStyle, className, caption, style, x, y, width, height, owner, menu, instance, this)) {
+    if (!CreateWindowExW(exStyle, wideClass.c_str(), Wide(caption).c_str(), style, x, y, width, height, owner, menu,
+                         instance, this)) {
         throw std::runtime_error("Das Fenster konnte nicht erstellt werden.");
     }
 }
@@ -55,22 +62,22 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = nullptr;
     if (message == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         self->handle_ = nullptr;
         return result;
     }
@@ -78,7 +85,7 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
         return self->OnMessage(message, wParam, lParam);
     } catch (...) {
         Application().HandleException(std::current_exception());
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -8,8 +8,10 @@
 
 namespace velmora {
 
-// A window's text, whatever its length.
+// A window's text, whatever its length, as UTF-8.
 std::string WindowText(HWND window);
+// Sets a window's text from UTF-8.
+void SetText(HWND window, const std::string& text);
 
 // The control of a window that had the focus when the window was last
 // deactivated, so that activating it again can put the focus back there,
@@ -36,7 +38,8 @@ public:
     HWND Handle() const { return handle_; }
 
 protected:
-    // Registers `className` once for this module and creates the window.
+    // Registers `className` once for this module and creates the window;
+    // both texts are UTF-8.
     void CreateHandle(const char* className, const char* caption, DWORD style, DWORD exStyle, int x, int y, int width,
                       int height, HWND owner, HMENU menu = nullptr, HICON icon = nullptr);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

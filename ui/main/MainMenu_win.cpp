@@ -1,5 +1,7 @@
 #include "ui/main/MainMenu_win.h"
 
+#include "base/Wide_win.h"
+
 #include <stdexcept>
 
 namespace velmora {
@@ -42,7 +44,7 @@ void MainMenu::Build() {
         BYTE flags = FVIRTKEY | (key.ctrl ? FCONTROL : 0) | (key.alt ? FALT : 0);
         keys.push_back({flags, static_cast<WORD>(key.key), static_cast<WORD>(kShortcutCommandFirst + i)});
     }
-    accelerators_.Reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+    accelerators_.Reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 std::optional<MenuKey> MainMenu::ShortcutKey(int command) const {
@@ -58,8 +60,8 @@ HMENU MainMenu::Popup(int id) const {
     return nullptr;
 }
 
-MENUITEMINFOA MainMenu::Info(const MenuItem& item, std::string& text) const {
-    MENUITEMINFOA info{};
+MENUITEMINFOW MainMenu::Info(const MenuItem& item, std::wstring& text) const {
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     if (item.separator) {
         info.fMask = MIIM_FTYPE | MIIM_ID;
@@ -68,8 +70,9 @@ MENUITEMINFOA MainMenu::Info(const MenuItem& item, std::string& text) const {
         return info;
     }
     // A menu's own shortcut is not written beside its title.
-    text = item.caption;
-    if (item.shortcut && !item.popup) text += "\t" + ShortcutText(*item.shortcut);
+    std::string caption = item.caption;
+    if (item.shortcut && !item.popup) caption += "\t" + ShortcutText(*item.shortcut);
+    text = Wide(caption);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | (item.popup ? MIIM_SUBMENU : 0);
     info.fType = MFT_STRING | (item.radio ? MFT_RADIOCHECK : 0);
     info.fState = (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : MFS_UNCHECKED) |
@@ -97,19 +100,19 @@ void MainMenu::Fill(int parentId) {
     int position = 0;
     for (const MenuItem& item : model_.Items()) {
         if (item.parent != parentId || !item.visible) continue;
-        std::string text;
-        MENUITEMINFOA info = Info(item, text);
-        InsertMenuItemA(menu, position++, TRUE, &info);
+        std::wstring text;
+        MENUITEMINFOW info = Info(item, text);
+        InsertMenuItemW(menu, position++, TRUE, &info);
     }
 }
 
 void MainMenu::Apply(const MenuItem& item) {
     int position = Position(item);
     if (position < 0) return;
-    std::string text;
-    MENUITEMINFOA info = Info(item, text);
+    std::wstring text;
+    MENUITEMINFOW info = Info(item, text);
     info.fMask &= ~static_cast<UINT>(MIIM_SUBMENU);
-    SetMenuItemInfoA(Popup(item.parent), position, TRUE, &info);
+    SetMenuItemInfoW(Popup(item.parent), position, TRUE, &info);
 }
 
 // Before Build there is nothing on screen to update.

@@ -56,7 +56,8 @@ private:
     void Fill(int parentId);
     void Apply(const MenuItem& item);
     void OnChange(const MenuItem& item, MenuChange change);
-    MENUITEMINFOA Info(const MenuItem& item, std::string& text) const;
+    // The item as the system takes it; `text` holds its UTF-16 caption.
+    MENUITEMINFOW Info(const MenuItem& item, std::wstring& text) const;
 
     MainMenuModel model_;
     std::vector<Handle> popups_;  // the popup menu of each popup item

@@ -1,5 +1,7 @@
 #include "ui/main/ProcessView_win.h"
 
+#include "base/Wide_win.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
@@ -20,25 +22,25 @@ void ProcessView::Append(const RowTexts& texts, std::unique_ptr<TProcess> record
     // Room first (growing as push_back would), so that once the list view
     // holds the row the mirror takes it without throwing.
     if (rows_.size() == rows_.capacity()) rows_.reserve(std::max<std::size_t>(16, 2 * rows_.capacity()));
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = Count();
-    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.pszText = LPSTR_TEXTCALLBACKW;
     item.lParam = reinterpret_cast<LPARAM>(data.get());
-    int index = static_cast<int>(SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    int index = static_cast<int>(SendMessageW(view_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (index < 0) throw std::runtime_error("Die Zeile konnte nicht eingefügt werden.");
     rows_.insert(rows_.begin() + index, std::move(data));
     for (int column = 1; column < kColumnCount; ++column) {
-        LVITEMA sub{};
+        LVITEMW sub{};
         sub.iSubItem = column;
-        sub.pszText = LPSTR_TEXTCALLBACKA;
-        SendMessageA(view_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+        sub.pszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(view_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&sub));
     }
 }
 
 void ProcessView::Remove(int row) {
     if (row < 0 || row >= Count()) throw std::out_of_range("Zeilenindex außerhalb des gültigen Bereichs");
-    SendMessageA(view_, LVM_DELETEITEM, row, 0);
+    SendMessageW(view_, LVM_DELETEITEM, row, 0);
     rows_.erase(rows_.begin() + row);
 }
 
@@ -60,15 +62,15 @@ int CALLBACK ProcessView::CompareRows(LPARAM a, LPARAM b, LPARAM param) {
 
 void ProcessView::Sort(const RowCompare& compare) {
     SortContext sort{compare, nullptr};
-    SendMessageA(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&sort), reinterpret_cast<LPARAM>(&CompareRows));
+    SendMessageW(view_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&sort), reinterpret_cast<LPARAM>(&CompareRows));
     // Read the new order back once and put the mirror in it; everything
     // else works on the mirror.
     std::unordered_map<const RowData*, int> position(rows_.size());
     for (int i = 0; i < Count(); ++i) {
-        LVITEMA item{};
+        LVITEMW item{};
         item.mask = LVIF_PARAM;
         item.iItem = i;
-        SendMessageA(view_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(view_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         position[reinterpret_cast<const RowData*>(item.lParam)] = i;
     }
     std::sort(rows_.begin(), rows_.end(),
@@ -79,34 +81,38 @@ void ProcessView::Sort(const RowCompare& compare) {
 std::vector<int> ProcessView::SelectedRows() const {
     std::vector<int> rows;
     int index = -1;
-    while ((index = static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, index, LVNI_SELECTED))) >= 0) {
+    while ((index = static_cast<int>(SendMessageW(view_, LVM_GETNEXTITEM, index, LVNI_SELECTED))) >= 0) {
         rows.push_back(index);
     }
     return rows;
 }
 
 void ProcessView::BeginUpdate() {
-    if (updateDepth_++ == 0) SendMessageA(view_, WM_SETREDRAW, FALSE, 0);
+    if (updateDepth_++ == 0) SendMessageW(view_, WM_SETREDRAW, FALSE, 0);
 }
 
 void ProcessView::EndUpdate() {
     if (updateDepth_ > 0 && --updateDepth_ == 0) {
-        SendMessageA(view_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(view_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(view_, nullptr, FALSE);
     }
 }
 
-void ProcessView::GetDispInfo(NMLVDISPINFOA& info) const {
+// The text goes out as UTF-16, cut at a whole code point where the
+// control's buffer is too small.
+void ProcessView::GetDispInfo(NMLVDISPINFOW& info) const {
     if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
     auto* data = reinterpret_cast<const RowData*>(info.item.lParam);
     if (!data || info.item.iSubItem < 0 || info.item.iSubItem >= kColumnCount) {
         info.item.pszText[0] = '\0';
         return;
     }
-    const std::string& text = data->texts[info.item.iSubItem];
+    const std::wstring text = Wide(data->texts[info.item.iSubItem]);
     size_t n = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    // Never half a surrogate pair.
+    if (n > 0 && n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
     text.copy(info.item.pszText, n);
-    info.item.pszText[n] = '\0';
+    info.item.pszText[n] = L'\0';
 }
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 // The process list view as rows for the portable logic. Each item's data is
 // a RowData (record plus the four texts), owned here and lent to the list
 // view as the item's LPARAM; the list view asks for the texts on demand
-// (LPSTR_TEXTCALLBACK), so a text lives in one place only, and writing an
+// (LPSTR_TEXTCALLBACKW), so a text lives in one place only, and writing an
 // unchanged text never reaches the control.
 #pragma once
 
@@ -39,7 +39,7 @@ public:
     void EndUpdate() override;
 
     // Answers LVN_GETDISPINFO from the row data.
-    void GetDispInfo(NMLVDISPINFOA& info) const;
+    void GetDispInfo(NMLVDISPINFOW& info) const;
 
 private:
     struct RowData {

@@ -2,6 +2,7 @@
 // their controls and columns, and their layout when the window is resized.
 #include "ui/main/Unit1_win.h"
 
+#include "base/Wide_win.h"
 #include "resources/ResourceIds.h"
 #include "ui/app/Application_win.h"
 #include "ui/main/Unit1Layout.h"
@@ -39,13 +40,14 @@ const ColumnHeader kProcessColumns[] = {
 template <size_t N>
 void AddColumns(HWND view, const ColumnHeader (&columns)[N], int (*width)(int column, int dpi), int dpi) {
     for (size_t i = 0; i < N; ++i) {
-        LVCOLUMNA column{};
+        const std::wstring caption = Wide(columns[i].caption);
+        LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
         column.cx = width(static_cast<int>(i), dpi);
-        column.pszText = const_cast<char*>(columns[i].caption);
+        column.pszText = const_cast<wchar_t*>(caption.c_str());
         column.iSubItem = static_cast<int>(i);
-        SendMessageA(view, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        SendMessageW(view, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
     ListView_SetExtendedListViewStyle(view, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
 }
@@ -71,7 +73,7 @@ protected:
         switch (message) {
             case WM_COMMAND:
             case WM_NOTIFY:
-            case WM_CONTEXTMENU: return SendMessageA(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
+            case WM_CONTEXTMENU: return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
             default: return Default(message, wParam, lParam);
         }
     }
@@ -83,7 +85,7 @@ TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application(
     // no text change of its own; the refresh does.
     controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
     // A close that arrived during a refresh, once the refresh has ended.
-    controller_.OnDeferredClose = [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); };
+    controller_.OnDeferredClose = [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); };
 }
 
 TForm1::~TForm1() {
@@ -114,7 +116,7 @@ void TForm1::Create() {
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, style, TRUE, exStyle);
     POINT at = DesktopCentred(outer.right - outer.left, outer.bottom - outer.top);
-    HICON icon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(IDI_VELMORA));
+    HICON icon = LoadIconW(Application().Instance(), MAKEINTRESOURCEW(IDI_VELMORA));
     CreateHandle("TForm1", "Velmora", style, exStyle, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top,
                  nullptr, menu_.Bar(), icon);
     dpi_ = WindowDpi(Handle());
@@ -132,19 +134,20 @@ void TForm1::Create() {
 void TForm1::CreateControls() {
     font_ = MakeWindowFont(dpi_);
     HINSTANCE instance = Application().Instance();
-    bevel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 0, Handle(), nullptr,
+    bevel_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 0, Handle(), nullptr,
                              instance, nullptr);
     // The tab control is a tab stop of its own; the pages lie on it as its
     // siblings, so that the dialog manager reaches both.
-    pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0,
-                                   0, Handle(), nullptr, instance, nullptr);
-    SendMessageA(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    pageControl_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                                   0, 0, Handle(), nullptr, instance, nullptr);
+    SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     const char* captions[] = {"Anwendungen", "Prozesse"};
     for (int i = 0; i < 2; ++i) {
-        TCITEMA tab{};
+        const std::wstring caption = Wide(captions[i]);
+        TCITEMW tab{};
         tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<char*>(captions[i]);
-        SendMessageA(pageControl_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+        tab.pszText = const_cast<wchar_t*>(caption.c_str());
+        SendMessageW(pageControl_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
     }
 
     // Pages are windows of their own, so their controls use page coordinates.

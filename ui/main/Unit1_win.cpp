@@ -72,8 +72,8 @@ void TForm1::ProcessViewColumnClick(int column) {
     if (selected.empty()) return;
     RECT bounds{LVIR_BOUNDS, 0, 0, 0};
     HWND view = processView_.Handle();
-    if (SendMessageA(view, LVM_GETITEMRECT, selected.front(), reinterpret_cast<LPARAM>(&bounds))) {
-        SendMessageA(view, LVM_SCROLL, 0, bounds.top - Scale(20, dpi_));
+    if (SendMessageW(view, LVM_GETITEMRECT, selected.front(), reinterpret_cast<LPARAM>(&bounds))) {
+        SendMessageW(view, LVM_SCROLL, 0, bounds.top - Scale(20, dpi_));
     }
 }
 
@@ -81,7 +81,7 @@ void TForm1::ProcessViewChange() {
     ProcessCommandState state = controller_.ProcessViewChange();
     HWND button = Control(kFinalizeProcessBtnId);
     EnableWindow(button, state.buttonEnabled);
-    if (state.buttonCaption) SetWindowTextA(button, state.buttonCaption->c_str());
+    if (state.buttonCaption) SetText(button, *state.buttonCaption);
     MainMenuModel& menu = menu_.Model();
     for (int id : {kFileFinalizeProcessItem, kProcessFinalizeItem}) {
         menu.SetCaption(id, state.menuCaption);
@@ -116,7 +116,7 @@ void TForm1::HelpInfoItemClick() {
 }
 
 void TForm1::FileQuitItemClick() {
-    SendMessageA(Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TForm1::OptionsAlwaysOnTopItemClick() {
@@ -167,7 +167,7 @@ LRESULT TForm1::OnNotify(NMHDR& header) {
         PageControlChange();
     } else if (header.hwndFrom == processes) {
         switch (header.code) {
-            case LVN_GETDISPINFOA: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header)); break;
+            case LVN_GETDISPINFOW: processView_.GetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header)); break;
             case LVN_COLUMNCLICK: ProcessViewColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem); break;
             case LVN_ITEMCHANGED: ProcessViewChange(); break;
             default: break;

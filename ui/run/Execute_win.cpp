@@ -1,5 +1,7 @@
 #include "ui/run/Execute_win.h"
 
+#include "base/Utf8.h"
+#include "base/Wide_win.h"
 #include "resources/ResourceIds.h"
 #include "ui/app/Application_win.h"
 #include "ui/run/SystemCase_win.h"
@@ -14,19 +16,19 @@ namespace velmora {
 namespace {
 
 // Two entries, programs and all files; the literal's own NUL ends the list.
-const char kOpenFilter[] = "Programme\0*.exe; *.bat; *.com\0Alle Dateien\0*.*\0";
+const wchar_t kOpenFilter[] = L"Programme\0*.exe; *.bat; *.com\0Alle Dateien\0*.*\0";
 
 std::optional<std::string> RunOpenDialog(HWND owner) {
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
+    wchar_t path[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = kOpenFilter;
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&ofn)) return std::nullopt;
-    return std::string(path);
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    return Narrow(path);
 }
 
 const char kLbl1Text[] = "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.";
@@ -45,20 +47,20 @@ const ControlKind kControls[] = {
 
 // A label sized to its text in the window font, as an autosized label is.
 void AutoSize(HWND label, HFONT font) {
-    const std::string text = WindowText(label);
+    const std::wstring text = Wide(WindowText(label));
     SIZE size{};
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     {
         const ScopedDC dc(label);
         const ScopedSelect selected(dc.Get(), font);
-        GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-        GetTextMetricsA(dc.Get(), &metrics);
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextMetricsW(dc.Get(), &metrics);
     }
     SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CurrentEntry(HWND combo) {
-    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
 }  // namespace
@@ -76,7 +78,7 @@ TExecuteForm::~TExecuteForm() {
 
 void TExecuteForm::Create() {
     CreateForm("TExecuteForm", "Ausführen", kExecuteClient, false);
-    icon_ = LoadPngResource(GetModuleHandleA(nullptr), IDR_RUN_ICON);
+    icon_ = LoadPngResource(GetModuleHandleW(nullptr), IDR_RUN_ICON);
     for (std::size_t i = 0; i < kExecuteLayoutCount; ++i) {
         if (const ControlKind* kind = FindKind(kControls, kExecuteLayout[i].id)) Add(*kind, kExecuteLayout[i].rect);
     }
@@ -180,11 +182,12 @@ void TExecuteForm::edtSelect() {
     const int index = CurrentEntry(edt_);
     if (index < 0) return;
     EditState box;
-    const LRESULT length = SendMessageA(edt_, CB_GETLBTEXTLEN, index, 0);
+    const LRESULT length = SendMessageW(edt_, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR) return;
-    box.text.resize(static_cast<std::size_t>(length) + 1);
-    box.text.resize(
-        static_cast<std::size_t>(SendMessageA(edt_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(box.text.data()))));
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(edt_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+    if (copied == CB_ERR) return;
+    box.text = Narrow(entry.data(), static_cast<std::size_t>(copied));
     box.selEnd = static_cast<int>(box.text.size());
     box.currentIndex = index;
     WriteBox(box);
@@ -196,33 +199,38 @@ void TExecuteForm::imgDraw(const DRAWITEMSTRUCT& item) {
     DrawPngBitmap(item.hDC, item.rcItem, icon_, Dpi());
 }
 
+// The box counts its selection in UTF-16 units, the model in bytes of the
+// UTF-8 text; an offset inside a surrogate pair rounds down to its start.
 EditState TExecuteForm::ReadBox() const {
     EditState box;
     box.text = WindowText(edt_);
     DWORD start = 0, end = 0;
-    SendMessageA(edt_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    box.selStart = static_cast<int>(start);
-    box.selEnd = static_cast<int>(end);
+    SendMessageW(edt_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    box.selStart = static_cast<int>(Utf8OffsetFromUtf16(box.text, start));
+    box.selEnd = static_cast<int>(Utf8OffsetFromUtf16(box.text, end));
     box.currentIndex = CurrentEntry(edt_);
     return Normalized(model_.History(), box);
 }
 
 // In the order HistoryBox.h asks for: the entry, the text, the selection.
 void TExecuteForm::WriteBox(const EditState& box) {
-    if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(edt_, CB_SETCURSEL, box.currentIndex, 0);
-    if (WindowText(edt_) != box.text) SetWindowTextA(edt_, box.text.c_str());
+    if (CurrentEntry(edt_) != box.currentIndex) SendMessageW(edt_, CB_SETCURSEL, box.currentIndex, 0);
+    if (WindowText(edt_) != box.text) SetText(edt_, box.text);
     // A combo box may look its entry up afresh by prefix when its edit text
     // changes; the model's entry stands, set on the list alone.
-    if (CurrentEntry(edt_) != box.currentIndex) SendMessageA(list_, LB_SETCURSEL, box.currentIndex, 0);
-    SendMessageA(edt_, CB_SETEDITSEL, 0, MAKELPARAM(box.selStart, box.selEnd));
+    if (CurrentEntry(edt_) != box.currentIndex) SendMessageW(list_, LB_SETCURSEL, box.currentIndex, 0);
+    const std::size_t start = Utf16OffsetFromUtf8(box.text, static_cast<std::size_t>(box.selStart));
+    const std::size_t end = Utf16OffsetFromUtf8(box.text, static_cast<std::size_t>(box.selEnd));
+    SendMessageW(edt_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
     edtChange();  // no notification comes for text set by the program
 }
 
 // The item list of edt is the history: append what the model appended.
 void TExecuteForm::SyncHistory() {
-    const int shown = static_cast<int>(SendMessageA(edt_, CB_GETCOUNT, 0, 0));
+    const int shown = static_cast<int>(SendMessageW(edt_, CB_GETCOUNT, 0, 0));
     for (int i = shown; i < model_.History().Count(); ++i) {
-        SendMessageA(edt_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(model_.History().Entry(i).c_str()));
+        const std::wstring entry = Wide(model_.History().Entry(i));
+        SendMessageW(edt_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     }
 }
 
@@ -281,6 +289,11 @@ LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             // Control characters (Ctrl+letter, Ctrl+Backspace) edit without completing.
             if (wParam < 0x20 || wParam == 0x7F) break;
+            // The first half of a character beyond U+FFFF (an emoji): the box
+            // takes it, and nothing reads or writes the box until the second
+            // half has come. Read now, the half would turn into U+FFFD, and
+            // written back it would replace the character for good.
+            if (IS_HIGH_SURROGATE(wParam)) break;
             LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
             edtTyped();
             return result;
