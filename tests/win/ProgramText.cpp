@@ -4,7 +4,6 @@
 
 #include "base/Handles_win.h"
 #include "base/ProcAddress_win.h"
-#include "base/Utf8.h"
 
 #include <commctrl.h>
 
@@ -12,14 +11,6 @@
 #include <cstdlib>
 
 namespace velmora::wintest {
-
-std::wstring Wide(std::string_view utf8) {
-    return Utf8ToUtf16<wchar_t>(utf8);
-}
-
-std::string Narrow(const std::wstring& text) {
-    return Utf16ToUtf8(text.data(), text.size());
-}
 
 namespace {
 std::string Units(const std::wstring& text) {

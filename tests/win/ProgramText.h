@@ -4,6 +4,8 @@
 // UTF-16 once and compared unit by unit with what the controls hold.
 #pragma once
 
+#include "base/Wide_win.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,10 +15,6 @@
 #include <vector>
 
 namespace velmora::wintest {
-
-// UTF-8 to UTF-16 and back, through the program's one converter.
-std::wstring Wide(std::string_view utf8);
-std::string Narrow(const std::wstring& text);
 
 // Equal texts, or a failure that shows both as text and the shown one as
 // UTF-16 units, so that a letter narrowed to another ("L" for "Ł") or a

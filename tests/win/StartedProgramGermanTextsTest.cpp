@@ -100,12 +100,12 @@ TEST(StartedProgramGermanTextsTest, WindowsButtonsDialogsAndTheConfirmationReadA
     ASSERT_TRUE(StartedProgram::Eventually([&] { return (box = program.VisibleWindow("#32770")) != nullptr; }));
     EXPECT_TRUE(SameText(CaptionOf(box), "Bestätigen"));
     const std::wstring message = wintest::MessageOf(box);
-    const std::wstring before = wintest::Wide("Sind Sie sicher, dass sie den Prozess \"");
-    const std::wstring after = wintest::Wide("\" beenden möchten?");
+    const std::wstring before = Wide("Sind Sie sicher, dass sie den Prozess \"");
+    const std::wstring after = Wide("\" beenden möchten?");
     const bool framed = message.size() > before.size() + after.size() &&
                         message.compare(0, before.size(), before) == 0 &&
                         message.compare(message.size() - after.size(), after.size(), after) == 0;
-    EXPECT_TRUE(framed) << wintest::Narrow(message);
+    EXPECT_TRUE(framed) << Narrow(message);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
     ASSERT_TRUE(StartedProgram::Eventually([&] { return !IsWindow(box); }));
 }
@@ -188,7 +188,7 @@ TEST(StartedProgramGermanTextsTest, PagesColumnsAndMenusReadAsQuoted) {
         SCOPED_TRACE(quoted[i].text);
         EXPECT_EQ(shown[i].depth, quoted[i].depth);
         const std::wstring text = WithoutShortcut(shown[i].text);
-        const bool isAlternative = quoted[i].alternative && text == wintest::Wide(quoted[i].alternative);
+        const bool isAlternative = quoted[i].alternative && text == Wide(quoted[i].alternative);
         EXPECT_TRUE(SameText(text, isAlternative ? quoted[i].alternative : quoted[i].text));
     }
 }

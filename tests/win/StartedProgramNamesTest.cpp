@@ -21,7 +21,6 @@ namespace {
 using wintest::CellText;
 using wintest::SameText;
 using wintest::StartedProgram;
-using wintest::Wide;
 
 // Polish, Greek, Japanese, and a character beyond the 16-bit range (a
 // surrogate pair in UTF-16).

@@ -22,7 +22,6 @@ using wintest::CaptionOf;
 using wintest::SameText;
 using wintest::StartedProgram;
 using wintest::TextOf;
-using wintest::Wide;
 
 // How long a posted keystroke may take to show: seconds where the program
 // runs under emulation.
@@ -124,8 +123,8 @@ TEST(StartedProgramRunDialogTest, APathWithPolishLettersTypedIntoTheRunDialogSta
         return !started.empty() || box;
     });
     if (box) {
-        ADD_FAILURE() << "the program showed a box instead, captioned \"" << wintest::Narrow(CaptionOf(box))
-                      << "\": " << wintest::Narrow(wintest::MessageOf(box));
+        ADD_FAILURE() << "the program showed a box instead, captioned \"" << Narrow(CaptionOf(box))
+                      << "\": " << Narrow(wintest::MessageOf(box));
         Answer(box, IDOK);
     }
     ASSERT_EQ(started.size(), 1u);
