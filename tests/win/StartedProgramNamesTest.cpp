@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,17 @@ int RowCount(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
+// The PID column, read once: each cell is a round trip into the program.
+std::vector<std::wstring> PidColumn(HWND list) {
+    std::vector<std::wstring> pids;
+    for (int row = 0, count = RowCount(list); row < count; ++row) pids.push_back(CellText(list, row, 1));
+    return pids;
+}
+
 int RowOfPid(HWND list, DWORD pid) {
-    const std::wstring wanted = std::to_wstring(pid);
-    for (int row = 0, count = RowCount(list); row < count; ++row) {
-        if (CellText(list, row, 1) == wanted) return row;
-    }
-    return -1;
+    const std::vector<std::wstring> pids = PidColumn(list);
+    const auto found = std::find(pids.begin(), pids.end(), std::to_wstring(pid));
+    return found == pids.end() ? -1 : static_cast<int>(found - pids.begin());
 }
 
 // The name in the row of that process, read again until the row was still
@@ -65,10 +71,10 @@ TEST(StartedProgramNamesTest, ProcessesNamedInAnyScriptShowUnderTheirOwnNamesAnd
     HWND list = program.Control(TForm1::kProcessViewId);
     ASSERT_TRUE(list);
     EXPECT_TRUE(StartedProgram::Eventually([&] {
-        for (DWORD pid : pids) {
-            if (RowOfPid(list, pid) < 0) return false;
-        }
-        return true;
+        const std::vector<std::wstring> shown = PidColumn(list);
+        return std::all_of(pids.begin(), pids.end(), [&](DWORD pid) {
+            return std::find(shown.begin(), shown.end(), std::to_wstring(pid)) != shown.end();
+        });
     })) << "not every copy got a row";
     for (std::size_t i = 0; i < pids.size(); ++i) {
         SCOPED_TRACE(kNames[i]);
