@@ -1,6 +1,7 @@
 // The program as started, sent to the taskbar and back: while minimised its
 // list stands still; when it comes back, the list is the process table by
 // the time the restoring message returns.
+#include "ProgramText.h"
 #include "StartedProgram.h"
 
 #include "ui/main/MainMenu_win.h"
@@ -12,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cwchar>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,38 +42,15 @@ ProcessNames ProcessTable() {
     return table;
 }
 
-// The rows' identifiers and names, read through a buffer in the program's
-// memory (a list view hands its texts to its own process only). nullopt
-// where that memory is out of reach: a program under emulation.
+// The rows' identifiers and names; nullopt where the program's memory,
+// which a list view's texts need, is out of reach.
 std::optional<ProcessNames> Rows(HWND list) {
-    if (std::getenv("VELMORA_PROGRAM_EMULATED")) return std::nullopt;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(list, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return std::nullopt;
-    struct Remote {
-        LVITEMW item;
-        wchar_t text[MAX_PATH + 1];
-    };
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!wintest::ProgramMemoryReachable()) return std::nullopt;
     ProcessNames rows;
-    const auto text = [&](int row, int column) {
-        Remote local{};
-        local.item.iSubItem = column;
-        local.item.pszText = remote->text;
-        local.item.cchTextMax = MAX_PATH + 1;
-        WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&remote->item));
-        ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
-        local.text[MAX_PATH] = 0;
-        return std::wstring(local.text);
-    };
-    for (int row = 0, count = remote ? RowCount(list) : 0; row < count; ++row) {
-        rows[static_cast<DWORD>(std::wcstoul(text(row, 1).c_str(), nullptr, 10))] = text(row, 0);
+    for (int row = 0, count = RowCount(list); row < count; ++row) {
+        rows[static_cast<DWORD>(std::wcstoul(wintest::CellText(list, row, 1).c_str(), nullptr, 10))] =
+            wintest::CellText(list, row, 0);
     }
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return rows;
 }
 
@@ -87,8 +65,8 @@ DWORD StartFromRunDialog(const StartedProgram& program) {
     if (!dialog) return 0;
     HWND box = wintest::Child(dialog, TExecuteForm::kEdtId);
     const std::string path = "\"" + wintest::SuiteFolder() + VELMORA_TEST_CHILD + "\" 60";
-    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(TExecuteForm::kBokId, BN_CLICKED),
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(TExecuteForm::kBokId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(wintest::Child(dialog, TExecuteForm::kBokId)));
     DWORD child = 0;
     StartedProgram::Eventually([&] {
