@@ -13,7 +13,9 @@ add_library(velmora_options INTERFACE)
 velmora_warnings(velmora_options INTERFACE)
 target_include_directories(velmora_options INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 # One version number, the project's, for the version block, the manifest,
-# the about dialog and the tests.
+# the about dialog and the tests; and the product version beside it, in the
+# four numbers the version block wants as well as in text.
+string(REPLACE "." ", " VELMORA_PRODUCT_VERSION_NUMBERS "${VELMORA_PRODUCT_VERSION}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Velmora.manifest.in ${PROJECT_BINARY_DIR}/generated/Velmora.manifest @ONLY)
 if(WIN32)
