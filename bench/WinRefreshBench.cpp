@@ -8,6 +8,7 @@
 #include "process/SystemExt.h"
 #include "process/WindowsSystem.h"
 #include "ui/app/Application_win.h"
+#include "ui/main/ProcessView_win.h"
 #include "ui/main/Unit1_win.h"
 
 #include <commctrl.h>
@@ -68,8 +69,7 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
     Application().Initialize(GetModuleHandleW(nullptr));
-    TForm1 form(WindowsSystem());
-    form.QuitOnDestroy = false;
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
     form.Create();
     form.ViewUpdateTimeClick(4);  // no timer refreshes while measuring
 
@@ -79,7 +79,21 @@ int main(int argc, char** argv) {
     form.UpdateProcessList();
     double bare = MicrosecondsPerCall(iterations, [&] { TProcessList list(system); });
     double refresh = MicrosecondsPerCall(iterations, [&] { form.UpdateProcessList(); });
-    double naive = MicrosecondsPerCall(iterations / 100 + 1, [&] { bench::NaiveRefresh(system, form.Rows()); });
+    // The naive refresh fills a list view of its own, of the main window's
+    // kind, so that it starts from no rows as it always did.
+    HWND naiveList = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 417, 386,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (int column = 0; column < 4; ++column) {
+        LVCOLUMNW header{};
+        header.mask = LVCF_WIDTH | LVCF_SUBITEM;
+        header.cx = 75;
+        header.iSubItem = column;
+        SendMessageW(naiveList, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
+    }
+    ProcessView naiveRows;
+    naiveRows.Attach(naiveList);
+    double naive = MicrosecondsPerCall(iterations / 100 + 1, [&] { bench::NaiveRefresh(system, naiveRows); });
+    DestroyWindow(naiveList);
     std::printf("processes                         %d\n", processes);
     std::printf("bare snapshot enumeration         %.1f us\n", bare);
     std::printf("steady-state refresh (list view)  %.1f us  (%.2f x enumeration)\n", refresh, refresh / bare);

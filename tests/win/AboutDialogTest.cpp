@@ -70,17 +70,12 @@ void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) {
 class AboutDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        Application().SetShell(&shell);
-        Application().SetMessageBoxes(&boxes);
         form.Create();
         dpi = form.Dpi();
     }
-    void TearDown() override {
-        Application().SetShell(nullptr);
-        Application().SetMessageBoxes(nullptr);
-    }
 
-    HWND Label(int number) const { return form.Control(TInfoForm::LabelId(number)); }
+    HWND Control(int id) const { return GetDlgItem(form.Handle(), id); }
+    HWND Label(int number) const { return Control(TInfoForm::LabelId(number)); }
     int Scaled(int value) const { return MulDiv(value, dpi, 96); }
     int Slack() const { return dpi == 96 ? 0 : 1; }  // exact at 96 DPI, else within rounding
     void ExpectRect(const RECT& r, int left, int top, int right, int bottom) const {
@@ -106,8 +101,7 @@ protected:
     }
 
     fakes::FakeShell shell;
-    fakes::FakeMessageBoxes boxes;
-    TInfoForm form;
+    TInfoForm form{shell};
     int dpi = 96;
 };
 
@@ -127,8 +121,8 @@ TEST_F(AboutDialogTest, IsAHiddenTopmostFixedDialogWithIconAndDefaultOkButtonInP
 
     const wintest::Scaling scaling{dpi};
     for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout)
-        scaling.ExpectRect(RectInParent(form.Control(d.id)), d);
-    HWND button = form.Control(TInfoForm::kButton1Id);
+        scaling.ExpectRect(RectInParent(Control(d.id)), d);
+    HWND button = Control(TInfoForm::kButton1Id);
     EXPECT_EQ(WindowText(button), "OK");
     EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
@@ -249,7 +243,7 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     DIBSECTION dib{};
     ASSERT_TRUE(icon && GetObjectA(icon.Handle(), sizeof dib, &dib));
     const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
-    RECT box = RectInParent(form.Control(TInfoForm::kImage1Id));
+    RECT box = RectInParent(Control(TInfoForm::kImage1Id));
     ImageRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
                                  Scaled(icon.Width()), Scaled(icon.Height()));
     EXPECT_EQ(place.width, Scaled(32));
@@ -302,6 +296,7 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
 
 TEST_F(AboutDialogTest, AnyMouseButtonOnALinkOpensItThroughTheShellAndAFailureShowsNothing) {
     shell.result = 2;  // file not found
+    wintest::BoxAnswerer answerer(IDOK);
     Post(Label(12), WM_LBUTTONDOWN, MK_LBUTTON);
     Post(Label(14), WM_RBUTTONDOWN, MK_RBUTTON);
     Post(Label(12), WM_MBUTTONDOWN, MK_MBUTTON);
@@ -315,7 +310,7 @@ TEST_F(AboutDialogTest, AnyMouseButtonOnALinkOpensItThroughTheShellAndAFailureSh
     EXPECT_EQ(shell.calls[2].file, kWebUrl);
     EXPECT_EQ(shell.calls[3].file, kMailUrl);
     for (const auto& call : shell.calls) EXPECT_EQ(call.parameters, "");
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(answerer.boxes.empty());
 }
 
 TEST_F(AboutDialogTest, DoubleClickOnALinkOpensItTwice) {
@@ -346,7 +341,7 @@ TEST_F(AboutDialogTest, LinksTakeTheMouseAndShowTheHandCursor) {
 }
 
 TEST_F(AboutDialogTest, EnterEscOkAndCloseEndTheModalDialogAndItShowsAgain) {
-    HWND button = form.Control(TInfoForm::kButton1Id);
+    HWND button = Control(TInfoForm::kButton1Id);
     EXPECT_TRUE(ShowModalClosedBy([&] { Post(button, WM_KEYDOWN, VK_RETURN); })) << "Enter";
     EXPECT_TRUE(ShowModalClosedBy([&] { Post(button, WM_KEYDOWN, VK_ESCAPE); })) << "Esc";
     EXPECT_TRUE(ShowModalClosedBy([&] { PostMessageA(button, BM_CLICK, 0, 0); })) << "OK";

@@ -2,7 +2,6 @@
 // pending messages, minimising every window, and the hidden owner window.
 #include "WinTestSupport.h"
 
-#include "tests/fakes/FakeDialogs.h"
 #include "ui/app/Application_win.h"
 #include "ui/app/ThreadWindows_win.h"
 #include "ui/app/Window_win.h"
@@ -31,23 +30,21 @@ protected:
     }
 };
 
-class ApplicationTest : public testing::Test {
-protected:
-    void SetUp() override { Application().SetMessageBoxes(&boxes); }
-    void TearDown() override { Application().SetMessageBoxes(nullptr); }
-    fakes::FakeMessageBoxes boxes;
-};
+class ApplicationTest : public testing::Test {};
 
+// The application's own error box, answered as a user would.
 TEST_F(ApplicationTest, ExceptionFromAHandlerIsShownAndMessagesGoOn) {
     TestWindow window;
     window.Create();
+    wintest::BoxAnswerer answerer(IDOK);
     PostMessageA(window.Handle(), kThrow, 0, 0);
     PostMessageA(window.Handle(), kCount, 0, 0);
     Application().ProcessMessages();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "Etwas ging schief.");
-    EXPECT_EQ(boxes.shown[0].caption, "Velmora");
-    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
+    ASSERT_EQ(answerer.boxes.size(), 1u);
+    EXPECT_EQ(answerer.boxes[0].text, "Etwas ging schief.");
+    EXPECT_EQ(answerer.boxes[0].caption, "Velmora");
+    EXPECT_FALSE(answerer.boxes[0].hasYes);
+    EXPECT_FALSE(answerer.boxes[0].hasNo);
     EXPECT_EQ(window.counted, 1) << "the message after the exception was still handled";
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/ProcAddress_win.h"
 #include "process/WindowsSystem.h"
+#include "ui/app/Application_win.h"
 #include "ui/app/Layout_win.h"
 
 #include <commctrl.h>
@@ -67,11 +68,10 @@ TEST_F(DpiChangeTest, TheManifestAsksForPerMonitorAwareness) {
 }
 
 TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEverythingElse) {
-    TForm1 form(WindowsSystem());
-    form.QuitOnDestroy = false;
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
     form.Create();
     HWND main = form.Handle();
-    HWND view = form.Control(TForm1::kProcessViewId);
+    HWND view = wintest::Child(form.Handle(), TForm1::kProcessViewId);
     const int rows = ListView_GetItemCount(view);
     ASSERT_GE(rows, 3);
     ListView_SetItemState(view, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -83,7 +83,8 @@ TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEve
         EXPECT_EQ(wintest::ItemText(view, 0, 1), firstRow);
         EXPECT_EQ(GetFocus(), view);
         EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
-        EXPECT_TRUE(IsWindowVisible(form.Page(1)) && !IsWindowVisible(form.Page(0)));
+        EXPECT_TRUE(IsWindowVisible(GetParent(view)) &&
+                    !IsWindowVisible(GetParent(wintest::Child(main, TForm1::kTaskViewId))));
     };
     wintest::ThereAndBack(main, dpi, other, [&](const wintest::WindowShot& there) {
         wintest::ExpectDesignedLayout(main, other);
@@ -103,7 +104,7 @@ TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEve
         expectUnchanged();
     });
     expectUnchanged();
-    EXPECT_EQ(FontHeight(form.Control(TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
+    EXPECT_EQ(FontHeight(wintest::Child(form.Handle(), TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
     EXPECT_EQ(ListView_GetColumnWidth(view, 0), MulDiv(197, dpi, 96));
 
     // A width the user dragged goes with the window to the other screen.
@@ -117,17 +118,20 @@ TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEve
 }
 
 TEST_F(DpiChangeTest, DialogsTakeTheNewFontsWithTheAboutDialogsArialFaces) {
-    TExecuteForm run([] { return false; });
+    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     run.Create();
     wintest::ThereAndBack(run.Handle(), dpi, other, [&](const wintest::WindowShot&) {
         wintest::ExpectDesignedLayout(run.Handle(), other);
         for (int id : {TExecuteForm::kBokId, TExecuteForm::kLbl1Id, TExecuteForm::kEdtId}) {
-            EXPECT_EQ(FontHeight(run.Control(id)), otherFont) << id;
+            EXPECT_EQ(FontHeight(GetDlgItem(run.Handle(), id)), otherFont) << id;
         }
-        EXPECT_EQ(FontHeight(run.EditField()), otherFont);
+        COMBOBOXINFO combo{};
+        combo.cbSize = sizeof(combo);
+        GetComboBoxInfo(GetDlgItem(run.Handle(), TExecuteForm::kEdtId), &combo);
+        EXPECT_EQ(FontHeight(combo.hwndItem), otherFont);
     });
 
-    TInfoForm about;
+    TInfoForm about(Application().Shell());
     about.Create();
     wintest::ThereAndBack(about.Handle(), dpi, other, [&](const wintest::WindowShot&) {
         wintest::ExpectDesignedLayout(about.Handle(), other);
@@ -136,23 +140,22 @@ TEST_F(DpiChangeTest, DialogsTakeTheNewFontsWithTheAboutDialogsArialFaces) {
             int label;
             LONG height;
         } fonts[] = {{1, -s.S(24)}, {10, -s.S(11)}, {15, -s.S(12)}, {3, -s.S(13)}, {4, otherFont}, {12, otherFont}};
-        for (const auto& f : fonts) EXPECT_EQ(FontHeight(about.Control(TInfoForm::LabelId(f.label))), f.height);
-        EXPECT_NEAR(wintest::RectInParent(about.Control(TInfoForm::LabelId(15))).right, s.S(368), 1);
+        for (const auto& f : fonts) EXPECT_EQ(FontHeight(GetDlgItem(about.Handle(), TInfoForm::LabelId(f.label))), f.height);
+        EXPECT_NEAR(wintest::RectInParent(GetDlgItem(about.Handle(), TInfoForm::LabelId(15))).right, s.S(368), 1);
     });
 }
 
 TEST_F(DpiChangeTest, AHundredChangesLeaveNoFontOfTheMainWindowBehind) {
-    TForm1 form(WindowsSystem());
-    form.QuitOnDestroy = false;
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
     form.Create();
     RoundTrips(form.Handle(), 100);
 }
 
 TEST_F(DpiChangeTest, AHundredChangesLeaveNoFontOfTheDialogsBehind) {
-    TExecuteForm run([] { return false; });
+    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     run.Create();
     RoundTrips(run.Handle(), 100);
-    TInfoForm about;
+    TInfoForm about(Application().Shell());
     about.Create();
     RoundTrips(about.Handle(), 100);
 }

@@ -4,8 +4,10 @@
 // come first.
 #include "StartedProgram.h"
 #include "WinTestSupport.h"
+#include "WindowMenus.h"
 
 #include "process/WindowsSystem.h"
+#include "ui/app/Application_win.h"
 #include "ui/main/Unit1_win.h"
 
 #include <commctrl.h>
@@ -19,8 +21,7 @@ namespace {
 class FocusTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(WindowsSystem());
-        form->QuitOnDestroy = false;
+        form = std::make_unique<TForm1>(WindowsSystem(), Application().MessageBoxes());
         form->Create();
         form->ViewUpdateTimeClick(4);  // no timer refreshes in between
         SetForegroundWindow(form->Handle());
@@ -28,7 +29,10 @@ protected:
     void TearDown() override {
         SetShift(false);
         form.reset();
+        wintest::TakeQuitMessage();
     }
+    HWND Control(int id) const { return wintest::Child(form->Handle(), id); }
+    HWND Tabs() const { return FindWindowExW(form->Handle(), nullptr, WC_TABCONTROLW, nullptr); }
     static void SetShift(bool down) {
         BYTE keys[256] = {};
         GetKeyboardState(keys);
@@ -48,9 +52,9 @@ protected:
 };
 
 TEST_F(FocusTest, TabRunsFromTheTabControlToTheListToTheButtonAndRound) {
-    HWND tabs = form->PageControl();
-    HWND list = form->Control(TForm1::kProcessViewId);
-    HWND button = form->Control(TForm1::kFinalizeProcessBtnId);
+    HWND tabs = Tabs();
+    HWND list = Control(TForm1::kProcessViewId);
+    HWND button = Control(TForm1::kFinalizeProcessBtnId);
     SetFocus(tabs);
     ASSERT_EQ(GetFocus(), tabs);
     EXPECT_EQ(Tab(), list);
@@ -63,13 +67,13 @@ TEST_F(FocusTest, TabRunsFromTheTabControlToTheListToTheButtonAndRound) {
 }
 
 TEST_F(FocusTest, OnTheApplicationsPageTabSkipsTheDisabledButtons) {
-    TabCtrl_SetCurFocus(form->PageControl(), 0);
+    TabCtrl_SetCurFocus(Tabs(), 0);
     wintest::Pump(20);
-    ASSERT_FALSE(form->ProcessPageVisible());
-    HWND tabs = form->PageControl();
+    ASSERT_EQ(TabCtrl_GetCurSel(Tabs()), 0);
+    HWND tabs = Tabs();
     SetFocus(tabs);
-    EXPECT_EQ(Tab(), form->Control(TForm1::kTaskViewId));
-    EXPECT_EQ(Tab(), form->Control(TForm1::kExecuteBtnId));
+    EXPECT_EQ(Tab(), Control(TForm1::kTaskViewId));
+    EXPECT_EQ(Tab(), Control(TForm1::kExecuteBtnId));
     EXPECT_EQ(Tab(), tabs);  // "Wechseln zu" and "Task beenden" are disabled
 }
 

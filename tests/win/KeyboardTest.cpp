@@ -4,6 +4,7 @@
 // nothing is told from one that was never a shortcut. Which item a key
 // reaches is the menu model's rule (tests/unit/main/MainMenuTest.cpp).
 #include "WinTestSupport.h"
+#include "WindowMenus.h"
 
 #include "process/WindowsSystem.h"
 #include "tests/fakes/FakeDialogs.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -23,20 +25,18 @@ using wintest::ChildProcess;
 class KeyboardTest : public testing::Test {
 protected:
     void SetUp() override {
-        Application().SetMessageBoxes(&boxes);
-        form = std::make_unique<TForm1>(WindowsSystem());
-        form->QuitOnDestroy = false;
+        form = std::make_unique<TForm1>(WindowsSystem(), boxes);
         form->ShowExecuteForm = [this] { ++executeShown; };
         form->Create();
         form->ViewUpdateTimeClick(4);
-        view = form->Control(TForm1::kProcessViewId);
+        view = wintest::Child(form->Handle(), TForm1::kProcessViewId);
         SetWindowSubclass(view, CountKeys, 1, reinterpret_cast<DWORD_PTR>(&keysArrived));
         SetFocus(view);
     }
     void TearDown() override {
         if (IsWindow(view)) RemoveWindowSubclass(view, CountKeys, 1);
         form.reset();
-        Application().SetMessageBoxes(nullptr);
+        wintest::TakeQuitMessage();
         SetModifiers(false, false);
     }
 
@@ -68,17 +68,21 @@ protected:
         return keysArrived == before;
     }
     void ShowApplicationsPage() {
-        TabCtrl_SetCurSel(form->PageControl(), 0);
-        NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+        HWND tabs = FindWindowExW(form->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+        TabCtrl_SetCurSel(tabs, 0);
+        NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
         SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-        ASSERT_TRUE(form->MenuModel().Shown(kFileBringToFrontItem));
+        ASSERT_TRUE(wintest::MenuShown(GetMenu(form->Handle()), kFileBringToFrontItem));
+    }
+    int RowOf(DWORD pid) const {
+        for (int row = 0; row < ListView_GetItemCount(view); ++row) {
+            if (wintest::ItemText(view, row, 1) == std::to_string(pid)) return row;
+        }
+        return -1;
     }
     void SelectPid(DWORD pid) {
-        for (int row = 0; row < ListView_GetItemCount(view); ++row) {
-            if (form->Rows().Record(row).ProcessID == pid) {
-                ListView_SetItemState(view, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            }
-        }
+        const int row = RowOf(pid);
+        if (row >= 0) ListView_SetItemState(view, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
 
     fakes::FakeMessageBoxes boxes;
@@ -103,9 +107,7 @@ TEST_F(KeyboardTest, DelAsksToEndTheSelectedProcessWhileCtrlDelIsTakenAndDoesNot
 TEST_F(KeyboardTest, F5RefreshesAndCtrlNOpensTheRunDialog) {
     ChildProcess child;
     EXPECT_TRUE(Press(VK_F5));
-    bool listed = false;
-    for (int row = 0; row < form->Rows().Count(); ++row) listed |= form->Rows().Record(row).ProcessID == child.Pid();
-    EXPECT_TRUE(listed);
+    EXPECT_GE(RowOf(child.Pid()), 0);
     EXPECT_TRUE(Press('N', true));
     EXPECT_EQ(executeShown, 1);
     EXPECT_FALSE(Press('N'));  // without Ctrl it is no shortcut
@@ -121,10 +123,11 @@ TEST_F(KeyboardTest, CtrlWReachesTheDisabledItemAndDoesNothing) {
     EXPECT_TRUE(IsWindow(form->Handle()));
 }
 
-TEST_F(KeyboardTest, AltF4ClosesTheMainWindow) {
+TEST_F(KeyboardTest, AltF4ClosesTheMainWindowAndEndsTheProgram) {
     HWND window = form->Handle();
     Press(VK_F4, false, true);
     EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(wintest::TakeQuitMessage());
 }
 
 TEST_F(KeyboardTest, DelWithADisabledFileItemIsTakenWithoutAction) {
@@ -132,7 +135,7 @@ TEST_F(KeyboardTest, DelWithADisabledFileItemIsTakenWithoutAction) {
     form->UpdateProcessList();
     SelectPid(child.Pid());
     ListView_SetItemState(view, -1, 0, LVIS_SELECTED);  // selection cleared: the item is disabled
-    ASSERT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
+    ASSERT_FALSE(wintest::MenuEnabled(GetMenu(form->Handle()), kFileFinalizeProcessItem));
     EXPECT_TRUE(Press(VK_DELETE));
     ShowApplicationsPage();  // the shown task item with the same key is disabled too
     EXPECT_TRUE(Press(VK_DELETE));

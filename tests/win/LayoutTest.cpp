@@ -6,6 +6,7 @@
 #include "WinTestSupport.h"
 
 #include "process/WindowsSystem.h"
+#include "ui/app/Application_win.h"
 #include "ui/app/Layout_win.h"
 
 #include <commctrl.h>
@@ -68,25 +69,24 @@ protected:
 };
 
 TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont) {
-    TForm1 form(WindowsSystem());
-    form.QuitOnDestroy = false;
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
     form.Create();
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kMainClient, "client area");
     ExpectFrameAroundClient(form.Handle());
-    for (int page = 0; page < 2; ++page) ExpectPage(form.Page(page));
+    for (int id : {TForm1::kTaskViewId, TForm1::kProcessViewId}) ExpectPage(GetParent(wintest::Child(form.Handle(), id)));
     for (const wintest::DesignedRect& d : wintest::kMainWindowLayout) {
-        HWND control = form.Control(d.id);
+        HWND control = wintest::Child(form.Handle(), d.id);
         RECT page{};
         GetClientRect(GetParent(control), &page);
         ExpectOnPage(RectInParent(control), d, page, wintest::kMainPage);
     }
-    HWND view = form.Control(TForm1::kProcessViewId);
+    HWND view = wintest::Child(form.Handle(), TForm1::kProcessViewId);
     for (int column = 0; column < 4; ++column) {
         EXPECT_NEAR(ListView_GetColumnWidth(view, column), S(wintest::kProcessColumnWidths[column]), Slack()) << column;
     }
-    EXPECT_EQ(FontHeight(form.Control(TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
+    EXPECT_EQ(FontHeight(wintest::Child(form.Handle(), TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
 
     // The minimum size scales too.
     SetWindowPos(form.Handle(), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
@@ -97,26 +97,26 @@ TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont
 }
 
 TEST_F(LayoutTest, RunDialogHasItsDesignedClientAreaAndControls) {
-    TExecuteForm form([] { return false; });
+    TExecuteForm form(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     form.Create();
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kRunClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) ExpectRect(RectInParent(form.Control(d.id)), d);
-    RECT edt = RectInParent(form.Control(TExecuteForm::kEdtId));
+    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
+    RECT edt = RectInParent(wintest::Child(form.Handle(), TExecuteForm::kEdtId));
     EXPECT_NEAR(edt.left, S(64), Slack());
     EXPECT_NEAR(edt.top, S(64), Slack());
     EXPECT_NEAR(edt.right - edt.left, S(281), Slack());
-    EXPECT_EQ(FontHeight(form.Control(TExecuteForm::kBokId)), -MulDiv(8, dpi, 72));
+    EXPECT_EQ(FontHeight(wintest::Child(form.Handle(), TExecuteForm::kBokId)), -MulDiv(8, dpi, 72));
 }
 
 TEST_F(LayoutTest, AboutDialogHasItsDesignedClientAreaAndControls) {
-    TInfoForm form;
+    TInfoForm form(Application().Shell());
     form.Create();
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kAboutClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) ExpectRect(RectInParent(form.Control(d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
 }
 
 // The same read from outside, on the program as users start it.

@@ -2,8 +2,10 @@
 // list, update speeds and page switching.
 #include "ModalScript.h"
 #include "WinTestSupport.h"
+#include "WindowMenus.h"
 
 #include "process/WindowsSystem.h"
+#include "tests/fakes/FakeDialogs.h"
 #include "ui/about/Info_win.h"
 #include "ui/main/Unit1_win.h"
 
@@ -19,6 +21,9 @@ namespace {
 
 using wintest::ChildProcess;
 using wintest::ItemText;
+using wintest::MenuChecked;
+using wintest::MenuEnabled;
+using wintest::MenuShown;
 using wintest::PumpUntil;
 using wintest::RectInParent;
 
@@ -33,20 +38,33 @@ int RowOfPid(HWND view, DWORD pid) {
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(WindowsSystem());
-        form->QuitOnDestroy = false;
+        form = std::make_unique<TForm1>(WindowsSystem(), boxes);
         form->Create();
-        view = form->Control(TForm1::kProcessViewId);
+        view = Control(TForm1::kProcessViewId);
+        tabs = FindWindowExW(form->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+        menu = GetMenu(form->Handle());
     }
-    void TearDown() override { form.reset(); }
+    void TearDown() override {
+        form.reset();
+        wintest::TakeQuitMessage();
+    }
+    HWND Control(int id) const { return wintest::Child(form->Handle(), id); }
+    void ShowPage(int index) {
+        TabCtrl_SetCurSel(tabs, index);
+        NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    }
 
+    fakes::FakeMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
     HWND view = nullptr;
+    HWND tabs = nullptr;
+    HMENU menu = nullptr;
 };
 
 TEST_F(MainWindowTest, StartsOnProcessPageWithListSortedByPidAscending) {
     EXPECT_EQ(wintest::WindowText(form->Handle()), "Velmora");
-    EXPECT_EQ(TabCtrl_GetCurSel(form->PageControl()), 1);
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 1);
     EXPECT_TRUE(IsWindowVisible(view));
     int count = ListView_GetItemCount(view);
     ASSERT_GT(count, 2);
@@ -59,26 +77,40 @@ TEST_F(MainWindowTest, StartsOnProcessPageWithListSortedByPidAscending) {
         EXPECT_FALSE(ItemText(view, row, 3).empty());
     }
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
-    EXPECT_TRUE(form->MenuModel().Checked(kOptionsMinimizeAfterExecutingItem));
-    EXPECT_TRUE(form->MenuModel().Checked(kViewUpdateTimeNormalItem));
-    EXPECT_EQ(form->UpdatePeriod(), 1000);
+    EXPECT_TRUE(MenuChecked(menu, kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(MenuChecked(menu, kOptionsMinimizeAfterExecutingItem));
+    EXPECT_TRUE(MenuChecked(menu, kViewUpdateTimeNormalItem));
+}
+
+// "Normal" is checked and the list refreshes once a second: two ticks a
+// second or more apart, and under two seconds even on a busy machine.
+TEST_F(MainWindowTest, TheTimerStartsAtTheCheckedNormalSpeed) {
+    ASSERT_GE(wintest::MsUntilTimer(form->Handle(), 3000), 0);
+    const long period = wintest::MsUntilTimer(form->Handle(), 3000);
+    EXPECT_GE(period, 950);
+    EXPECT_LT(period, 1900);
+}
+
+TEST_F(MainWindowTest, DestroyingTheMainWindowEndsTheMessageLoop) {
+    ASSERT_FALSE(wintest::TakeQuitMessage());
+    form.reset();
+    EXPECT_TRUE(wintest::TakeQuitMessage());
 }
 
 TEST_F(MainWindowTest, OnlyTheProcessCommandsAreEnabledAtStart) {
-    EXPECT_TRUE(IsWindowEnabled(form->Control(TForm1::kFinalizeProcessBtnId)));
-    EXPECT_TRUE(IsWindowEnabled(form->Control(TForm1::kExecuteBtnId)));
-    EXPECT_FALSE(IsWindowEnabled(form->Control(TForm1::kBringToFrontBtnId)));
-    EXPECT_FALSE(IsWindowEnabled(form->Control(TForm1::kFinalizeTaskBtnId)));
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm1::kFinalizeProcessBtnId)));
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm1::kExecuteBtnId)));
+    EXPECT_FALSE(IsWindowEnabled(Control(TForm1::kBringToFrontBtnId)));
+    EXPECT_FALSE(IsWindowEnabled(Control(TForm1::kFinalizeTaskBtnId)));
 }
 
 TEST_F(MainWindowTest, EnlargingMovesButtonsWithThePageCornerWhileListsKeepTheirSize) {
-    RECT before = RectInParent(form->Control(TForm1::kFinalizeProcessBtnId));
+    RECT before = RectInParent(Control(TForm1::kFinalizeProcessBtnId));
     RECT outer{};
     GetWindowRect(form->Handle(), &outer);
     SetWindowPos(form->Handle(), nullptr, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top + 30,
                  SWP_NOMOVE | SWP_NOZORDER);
-    RECT after = RectInParent(form->Control(TForm1::kFinalizeProcessBtnId));
+    RECT after = RectInParent(Control(TForm1::kFinalizeProcessBtnId));
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
     RECT list = RectInParent(view);
@@ -98,10 +130,10 @@ TEST_F(MainWindowTest, ChildGetsARowWithinOneRefreshAndLosesItAfterExit) {
 
 TEST_F(MainWindowTest, StoppedSpeedHaltsTimerRefreshesButF5StillRefreshes) {
     SendMessageA(form->Handle(), WM_COMMAND, kViewUpdateTimeStoppedItem, 0);
-    EXPECT_TRUE(form->MenuModel().Checked(kViewUpdateTimeStoppedItem));
-    EXPECT_FALSE(form->MenuModel().Checked(kViewUpdateTimeNormalItem));
+    EXPECT_TRUE(MenuChecked(menu, kViewUpdateTimeStoppedItem));
+    EXPECT_FALSE(MenuChecked(menu, kViewUpdateTimeNormalItem));
     ChildProcess child;
-    wintest::Pump(1500);
+    EXPECT_EQ(wintest::MsUntilTimer(form->Handle(), 1500), -1);
     EXPECT_LT(RowOfPid(view, child.Pid()), 0);
     SetFocus(view);
     PostMessageA(view, WM_KEYDOWN, VK_F5, 0);
@@ -110,29 +142,22 @@ TEST_F(MainWindowTest, StoppedSpeedHaltsTimerRefreshesButF5StillRefreshes) {
 }
 
 TEST_F(MainWindowTest, ApplicationsPageSwapsFileMenuItemsAndSwitchingBackRefreshes) {
-    TabCtrl_SetCurSel(form->PageControl(), 0);
-    NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_FALSE(form->MenuModel().Shown(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Shown(kFilePriorityItem));
-    EXPECT_TRUE(form->MenuModel().Shown(kFileFinalizeTaskItem));
-    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeTaskItem));
-    EXPECT_TRUE(form->MenuModel().Shown(kFileBringToFrontItem));
-    HMENU file = GetSubMenu(GetMenu(form->Handle()), 0);  // "Datei"
-    EXPECT_EQ(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
-    EXPECT_NE(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+    ShowPage(0);
+    HMENU file = GetSubMenu(menu, 0);  // "Datei"
+    EXPECT_FALSE(MenuShown(file, kFileFinalizeProcessItem));
+    EXPECT_FALSE(MenuShown(file, kFilePriorityItem));
+    EXPECT_TRUE(MenuShown(file, kFileFinalizeTaskItem));
+    EXPECT_FALSE(MenuEnabled(file, kFileFinalizeTaskItem));
+    EXPECT_TRUE(MenuShown(file, kFileBringToFrontItem));
 
     ChildProcess child;
     wintest::Pump(1500);  // timer ticks do nothing on this page
     EXPECT_LT(RowOfPid(view, child.Pid()), 0);
 
-    TabCtrl_SetCurSel(form->PageControl(), 1);
-    SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    ShowPage(1);
     EXPECT_GE(RowOfPid(view, child.Pid()), 0);
-    EXPECT_TRUE(form->MenuModel().Shown(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Shown(kFileFinalizeTaskItem));
-    EXPECT_NE(GetMenuState(file, kFileFinalizeProcessItem, MF_BYCOMMAND), static_cast<UINT>(-1));
-    EXPECT_EQ(GetMenuState(file, kFileFinalizeTaskItem, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_TRUE(MenuShown(file, kFileFinalizeProcessItem));
+    EXPECT_FALSE(MenuShown(file, kFileFinalizeTaskItem));
 }
 
 }  // namespace
@@ -145,28 +170,37 @@ TEST_F(MainWindowTest, AlwaysOnTopToggleDropsAndRestoresTopmostWithoutMoving) {
     RECT before{};
     GetWindowRect(form->Handle(), &before);
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
-    EXPECT_FALSE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_FALSE(MenuChecked(menu, kOptionsAlwaysOnTopItem));
     EXPECT_FALSE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     RECT after{};
     GetWindowRect(form->Handle(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
-    EXPECT_TRUE(form->MenuModel().Checked(kOptionsAlwaysOnTopItem));
+    EXPECT_TRUE(MenuChecked(menu, kOptionsAlwaysOnTopItem));
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageA(form->Handle(), WM_COMMAND, kOptionsMinimizeAfterExecutingItem, 0);
+    EXPECT_FALSE(MenuChecked(menu, kOptionsMinimizeAfterExecutingItem));
     EXPECT_FALSE(form->MinimizeAfterExecuting());
 }
 
+// Each speed item moves the radio mark to itself and re-arms the timer:
+// the first tick after the choice comes after the item's period, never
+// sooner ("Niedrig" is told from "Normal" by 1.5 s without a tick).
 TEST_F(MainWindowTest, SpeedItemsSetThePeriodAndMoveTheRadioMark) {
     const struct {
         int item;
-        int period;
-    } speeds[] = {{kViewUpdateTimeHighItem, 300}, {kViewUpdateTimeLowItem, 2000}, {kViewUpdateTimeNormalItem, 1000}};
+        long atLeast, before;
+    } speeds[] = {{kViewUpdateTimeHighItem, 250, 900},
+                  {kViewUpdateTimeLowItem, 1500, 3500},
+                  {kViewUpdateTimeNormalItem, 950, 1900}};
     for (const auto& speed : speeds) {
+        SCOPED_TRACE(speed.item);
         SendMessageA(form->Handle(), WM_COMMAND, speed.item, 0);
-        EXPECT_EQ(form->UpdatePeriod(), speed.period);
+        const long took = wintest::MsUntilTimer(form->Handle(), 4000);
+        EXPECT_GE(took, speed.atLeast);
+        EXPECT_LT(took, speed.before);
         for (int item = kViewUpdateTimeHighItem; item <= kViewUpdateTimeStoppedItem; ++item) {
-            EXPECT_EQ(form->MenuModel().Checked(item), item == speed.item) << item;
+            EXPECT_EQ(MenuChecked(menu, item), item == speed.item) << item;
         }
     }
 }
@@ -178,7 +212,8 @@ namespace velmora {
 namespace {
 
 TEST_F(MainWindowTest, ClosingADialogGivesTheKeyboardBackToTheMainWindow) {
-    TInfoForm info;
+    fakes::FakeShell shell;
+    TInfoForm info(shell);
     info.Create();
     SetActiveWindow(form->Handle());
     {

@@ -1,6 +1,7 @@
 // Ordering, ending processes and setting priorities on the real list view,
 // with child processes the tests start themselves.
 #include "WinTestSupport.h"
+#include "WindowMenus.h"
 
 #include "process/WindowsSystem.h"
 #include "tests/fakes/FakeDialogs.h"
@@ -23,18 +24,23 @@ using wintest::ItemText;
 
 class ProcessCommandsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        Application().SetMessageBoxes(&boxes);
-        form = std::make_unique<TForm1>(WindowsSystem());
-        form->QuitOnDestroy = false;
-        form->Create();
-        form->ViewUpdateTimeClick(4);  // refreshes only when a test asks
-        view = form->Control(TForm1::kProcessViewId);
-    }
+    void SetUp() override { Make(boxes); }
     void TearDown() override {
         form.reset();
-        Application().SetMessageBoxes(nullptr);
+        wintest::TakeQuitMessage();
     }
+    // A main window that asks through `asking`: the scripted boxes, or the
+    // application's real ones.
+    void Make(IMessageBoxes& asking) {
+        form.reset();
+        wintest::TakeQuitMessage();
+        form = std::make_unique<TForm1>(WindowsSystem(), asking);
+        form->Create();
+        form->ViewUpdateTimeClick(4);  // refreshes only when a test asks
+        view = Control(TForm1::kProcessViewId);
+        menu = GetMenu(form->Handle());
+    }
+    HWND Control(int id) const { return wintest::Child(form->Handle(), id); }
 
     int RowOf(DWORD pid) {
         for (int row = 0; row < ListView_GetItemCount(view); ++row) {
@@ -58,6 +64,7 @@ protected:
     fakes::FakeMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
     HWND view = nullptr;
+    HMENU menu = nullptr;
 };
 
 TEST_F(ProcessCommandsTest, ProcessModelActsOnARealChild) {
@@ -156,12 +163,13 @@ TEST_F(ProcessCommandsTest, DelOnTheApplicationsPageEndsTheChildSelectedInThePro
     ChildProcess child;
     form->UpdateProcessList();
     Select({child.Pid()});
-    TabCtrl_SetCurSel(form->PageControl(), 0);
-    NMHDR change{form->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    HWND tabs = FindWindowExW(form->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+    TabCtrl_SetCurSel(tabs, 0);
+    NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    ASSERT_FALSE(form->MenuModel().Shown(kFileFinalizeProcessItem));
+    ASSERT_FALSE(wintest::MenuShown(menu, kFileFinalizeProcessItem));
     boxes.answers = {BoxAnswer::Yes};
-    HWND tasks = form->Control(TForm1::kTaskViewId);
+    HWND tasks = Control(TForm1::kTaskViewId);
     SetFocus(tasks);
     PostMessageA(tasks, WM_KEYDOWN, VK_DELETE, 0);
     wintest::Pump(100);
@@ -172,34 +180,36 @@ TEST_F(ProcessCommandsTest, DelOnTheApplicationsPageEndsTheChildSelectedInThePro
 TEST_F(ProcessCommandsTest, SelectionRenamesAndDisablesTheProcessCommands) {
     ChildProcess a, b;
     form->UpdateProcessList();
-    HWND button = form->Control(TForm1::kFinalizeProcessBtnId);
+    HWND button = Control(TForm1::kFinalizeProcessBtnId);
     Select({a.Pid(), b.Pid()});
+    const HMENU context = wintest::OpenContextMenu(form->Handle(), view);
+    ASSERT_TRUE(context);
     EXPECT_EQ(wintest::WindowText(button), "Prozesse beenden");
-    EXPECT_EQ(form->MenuModel().Caption(kFileFinalizeProcessItem), "Prozesse beenden");
-    EXPECT_EQ(form->MenuModel().Caption(kProcessFinalizeItem), "Prozesse beenden");
+    EXPECT_EQ(wintest::MenuCaption(menu, kFileFinalizeProcessItem), "Prozesse beenden");
+    EXPECT_EQ(wintest::MenuCaption(context, kProcessFinalizeItem), "Prozesse beenden");
     Select({a.Pid()});
     EXPECT_EQ(wintest::WindowText(button), "Prozess beenden");
-    EXPECT_EQ(form->MenuModel().Caption(kFileFinalizeProcessItem), "Prozess beenden");
+    EXPECT_EQ(wintest::MenuCaption(menu, kFileFinalizeProcessItem), "Prozess beenden");
     EXPECT_TRUE(IsWindowEnabled(button));
     Select({});
     EXPECT_FALSE(IsWindowEnabled(button));
-    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Enabled(kProcessSetPriorityItem));
-    EXPECT_FALSE(form->MenuModel().Enabled(kFilePriorityItem));
+    EXPECT_FALSE(wintest::MenuEnabled(menu, kFileFinalizeProcessItem));
+    EXPECT_FALSE(wintest::MenuEnabled(context, kProcessSetPriorityItem));
+    EXPECT_FALSE(wintest::MenuEnabled(menu, kFilePriorityItem));
 }
 
 TEST_F(ProcessCommandsTest, ARowWhoseTextChangesMakesTheCommandsFollowTheSelection) {
     ChildProcess child;
     form->UpdateProcessList();
-    HWND button = form->Control(TForm1::kFinalizeProcessBtnId);
+    HWND button = Control(TForm1::kFinalizeProcessBtnId);
     ASSERT_TRUE(IsWindowEnabled(button)) << "enabled until the first change";
     // Another program raises the child's priority; the refresh rewrites its
     // row's priority text, and with nothing selected the commands go grey.
     ASSERT_TRUE(SetPriorityClass(child.Process(), ABOVE_NORMAL_PRIORITY_CLASS));
     form->UpdateProcessList();
     EXPECT_FALSE(IsWindowEnabled(button));
-    EXPECT_FALSE(form->MenuModel().Enabled(kFileFinalizeProcessItem));
-    EXPECT_FALSE(form->MenuModel().Enabled(kFilePriorityItem));
+    EXPECT_FALSE(wintest::MenuEnabled(menu, kFileFinalizeProcessItem));
+    EXPECT_FALSE(wintest::MenuEnabled(menu, kFilePriorityItem));
 }
 
 TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
@@ -211,19 +221,14 @@ TEST_F(ProcessCommandsTest, HighFromTheContextMenuSetsTheClassAndMovesTheMark) {
     EXPECT_TRUE(boxes.shown.empty());
 
     // Open the context menu for real; a timer closes it again.
-    RECT r{};
-    GetWindowRect(view, &r);
-    {
-        wintest::Closer closer("the process context menu", wintest::CloseOpenMenu);
-        SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view),
-                     MAKELPARAM(r.left + 30, r.top + 40));
-    }
-    EXPECT_TRUE(form->MenuModel().Checked(kProcessPriorityFirstItem + 1));
-    for (int i : {0, 2, 3, 4, 5}) EXPECT_FALSE(form->MenuModel().Checked(kProcessPriorityFirstItem + i)) << i;
+    const HMENU context = wintest::OpenContextMenu(form->Handle(), view);
+    ASSERT_TRUE(context);
+    EXPECT_TRUE(wintest::MenuChecked(context, kProcessPriorityFirstItem + 1));
+    for (int i : {0, 2, 3, 4, 5}) EXPECT_FALSE(wintest::MenuChecked(context, kProcessPriorityFirstItem + i)) << i;
 }
 
 TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProcess) {
-    Application().SetMessageBoxes(nullptr);
+    Make(Application().MessageBoxes());
     ChildProcess child;
     form->UpdateProcessList();
     Select({child.Pid()});
@@ -241,7 +246,7 @@ TEST_F(ProcessCommandsTest, RealConfirmationBoxHasYesAsDefaultAndNoKeepsTheProce
 }
 
 TEST_F(ProcessCommandsTest, RealBoxesStayAboveTheMainWindowOnlyWhileItIsOnTop) {
-    Application().SetMessageBoxes(nullptr);
+    Make(Application().MessageBoxes());
     wintest::BoxAnswerer answerer(IDOK);
     Application().MessageBoxes().Show("oben", "Velmora", BoxKind::Error);
     form->OptionsAlwaysOnTopItemClick();  // no longer on top
@@ -253,7 +258,7 @@ TEST_F(ProcessCommandsTest, RealBoxesStayAboveTheMainWindowOnlyWhileItIsOnTop) {
 }
 
 TEST_F(ProcessCommandsTest, RealConfirmationBoxTakesEnterAsYes) {
-    Application().SetMessageBoxes(nullptr);
+    Make(Application().MessageBoxes());
     ChildProcess child;
     form->UpdateProcessList();
     Select({child.Pid()});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ModalScript.h"
+#include "WindowMenus.h"
 #include "base/Wide_win.h"
 
 #include "process/WindowsSystem.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,13 +25,9 @@ namespace velmora {
 class RunDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        Application().SetShell(&shell);
-        Application().SetMessageBoxes(&boxes);
-        main = std::make_unique<TForm1>(WindowsSystem());
-        main->QuitOnDestroy = false;
+        main = std::make_unique<TForm1>(WindowsSystem(), boxes);
         main->Create();
-        form = std::make_unique<TExecuteForm>([this] { return main->MinimizeAfterExecuting(); });
-        form->Create();
+        MakeForm(shell);
         main->ShowExecuteForm = [this] {
             ++opened;
             form->ShowModal();
@@ -38,13 +36,30 @@ protected:
     void TearDown() override {
         form.reset();
         main.reset();
-        Application().SetShell(nullptr);
-        Application().SetMessageBoxes(nullptr);
+        wintest::TakeQuitMessage();
+    }
+    // The dialog, handing command lines to `starting`: the scripted shell,
+    // or the application's real one. Durchsuchen... asks `openDialog`.
+    void MakeForm(IShell& starting) {
+        form = std::make_unique<TExecuteForm>(
+            starting, boxes, [this] { return main->MinimizeAfterExecuting(); },
+            [this](HWND owner) -> std::optional<std::string> {
+                if (openDialog) return openDialog(owner);
+                return std::nullopt;
+            });
+        form->Create();
     }
 
-    HWND Edt() const { return form->Control(TExecuteForm::kEdtId); }
-    HWND Edit() const { return form->EditField(); }
-    HWND Ok() const { return form->Control(TExecuteForm::kBokId); }
+    HWND Control(int id) const { return GetDlgItem(form->Handle(), id); }
+    HWND Edt() const { return Control(TExecuteForm::kEdtId); }
+    // The combo box's edit field, where typing happens.
+    HWND Edit() const {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        GetComboBoxInfo(Edt(), &info);
+        return info.hwndItem;
+    }
+    HWND Ok() const { return Control(TExecuteForm::kBokId); }
     int HistoryCount() const { return static_cast<int>(SendMessageA(Edt(), CB_GETCOUNT, 0, 0)); }
     // An entry of the drop-down list, as UTF-8.
     std::string HistoryEntry(int index) const {
@@ -69,7 +84,7 @@ protected:
         PostMessageA(window, WM_KEYUP, key, 0xC0000001);
     }
     void ClickWithMouse(int id) const {
-        HWND button = form->Control(id);
+        HWND button = Control(id);
         PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
@@ -83,6 +98,7 @@ protected:
 
     fakes::FakeShell shell;
     fakes::FakeMessageBoxes boxes;
+    OpenDialogFn openDialog;  // none: Durchsuchen... is cancelled
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TExecuteForm> form;
     int opened = 0;  // times the main window asked for the dialog

@@ -112,7 +112,7 @@ TEST_F(RunDialogTest, AnEmojisFirstHalfWaitsForItsSecondThenCompletionSelectsThe
 TEST_F(RunDialogTest, BrowseRemembersTheTypedTextThenTheChosenFile) {
     std::vector<HWND> owners;
     std::optional<std::string> chosen = "C:\\windows\\notepad.exe";
-    form->OpenDialog = [&](HWND owner) {
+    openDialog = [&](HWND owner) {
         owners.push_back(owner);
         return chosen;
     };

@@ -38,15 +38,15 @@ TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
     EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
     for (const wintest::DesignedRect& d : wintest::kRunDialogLayout)
-        scaling.ExpectRect(RectInParent(form->Control(d.id)), d);
-    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kLbl1Id)),
+        scaling.ExpectRect(RectInParent(Control(d.id)), d);
+    EXPECT_EQ(WindowText(Control(TExecuteForm::kLbl1Id)),
               "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.");
-    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBokId)), "OK");
-    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBclId)), "Abbrechen");
-    EXPECT_EQ(WindowText(form->Control(TExecuteForm::kBbrId)), "Durchsuchen...");
-    EXPECT_EQ(GetWindowLongA(form->Control(TExecuteForm::kBokId), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(WindowText(Control(TExecuteForm::kBokId)), "OK");
+    EXPECT_EQ(WindowText(Control(TExecuteForm::kBclId)), "Abbrechen");
+    EXPECT_EQ(WindowText(Control(TExecuteForm::kBbrId)), "Durchsuchen...");
+    EXPECT_EQ(GetWindowLongA(Control(TExecuteForm::kBokId), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 
-    HWND label = form->Control(TExecuteForm::kLabel1Id);
+    HWND label = Control(TExecuteForm::kLabel1Id);
     EXPECT_EQ(WindowText(label), "Öffnen:");
     RECT labelRect = RectInParent(label);
     EXPECT_NEAR(labelRect.left, scaling.S(8), scaling.Slack());
@@ -55,10 +55,7 @@ TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
     EXPECT_LE(labelRect.right, scaling.S(64));
 
     EXPECT_EQ(GetWindowLongA(Edt(), GWL_STYLE) & 3, CBS_DROPDOWN);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetComboBoxInfo(Edt(), &info));
-    EXPECT_EQ(info.hwndItem, Edit());
+    EXPECT_TRUE(Edit());
 }
 
 // An owned window follows a topmost owner, so the dialog is looked at under
@@ -66,14 +63,14 @@ TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
 TEST_F(RunDialogTest, IsNotTopmostOfItsOwn) {
     SendMessageA(main->Handle(), WM_COMMAND, kOptionsAlwaysOnTopItem, 0);
     ASSERT_FALSE(GetWindowLongA(main->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    TExecuteForm other([] { return false; });
+    TExecuteForm other(shell, boxes, [] { return false; }, {});
     other.Create();
     EXPECT_FALSE(GetWindowLongA(other.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(RunDialogTest, TabRunsFromOkToCancelToBrowseToTheBox) {
     HWND dialog = form->Handle();
-    HWND bok = Ok(), bcl = form->Control(TExecuteForm::kBclId), bbr = form->Control(TExecuteForm::kBbrId);
+    HWND bok = Ok(), bcl = Control(TExecuteForm::kBclId), bbr = Control(TExecuteForm::kBbrId);
     ShowWindow(dialog, SW_SHOWNA);  // tab stops count only visible controls
     EXPECT_EQ(GetNextDlgTabItem(dialog, bok, FALSE), bcl);
     EXPECT_EQ(GetNextDlgTabItem(dialog, bcl, FALSE), bbr);
@@ -92,10 +89,11 @@ TEST_F(RunDialogTest, OpensFromNewTaskButtonAndFromCtrlNWithFocusInTheBox) {
     };
 
     // "Neuer Task..." lives on the applications page.
-    TabCtrl_SetCurSel(main->PageControl(), 0);
-    NMHDR change{main->PageControl(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    HWND tabs = FindWindowExW(main->Handle(), nullptr, WC_TABCONTROLW, nullptr);
+    TabCtrl_SetCurSel(tabs, 0);
+    NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    HWND newTask = main->Control(TForm1::kExecuteBtnId);
+    HWND newTask = wintest::Child(main->Handle(), TForm1::kExecuteBtnId);
     EXPECT_EQ(WindowText(newTask), "Neuer Task...");
     auto isShowing = [this] { return IsWindowVisible(form->Handle()); };
     wintest::ModalScript fromButton(*form, {Until(isShowing), Then(shownWithFocusInBox)});
@@ -215,7 +213,7 @@ std::set<DWORD> OwnChildren(const char* name) {
 }
 
 TEST_F(RunDialogTest, RealShellStartsTheChildProgramWithItsParameter) {
-    Application().SetShell(nullptr);
+    MakeForm(Application().Shell());
     SendMessageA(main->Handle(), WM_COMMAND, kOptionsMinimizeAfterExecutingItem, 0);
     const std::string child = wintest::SuiteFolder() + VELMORA_TEST_CHILD;
 

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -85,7 +86,7 @@ int SoakRefreshes() {
 // confirmation box answered Yes that ends one of them, the dialogs opened
 // and closed through the main window.
 void Use(TForm1& form, int refreshes, std::deque<std::unique_ptr<ChildProcess>>& children) {
-    HWND view = form.Control(TForm1::kProcessViewId);
+    HWND view = wintest::Child(form.Handle(), TForm1::kProcessViewId);
     for (int i = 0; i < refreshes; ++i) {
         if (i % 50 == 0) children.push_back(std::make_unique<ChildProcess>(120));
         if (i % 50 == 25 && children.size() > 3) children.pop_front();
@@ -93,8 +94,8 @@ void Use(TForm1& form, int refreshes, std::deque<std::unique_ptr<ChildProcess>>&
             DWORD pid = children.back()->Pid();
             form.UpdateProcessList();
             ListView_SetItemState(view, -1, 0, LVIS_SELECTED);
-            for (int row = 0; row < form.Rows().Count(); ++row) {
-                if (form.Rows().Record(row).ProcessID == pid)
+            for (int row = 0; row < ListView_GetItemCount(view); ++row) {
+                if (wintest::ItemText(view, row, 1) == std::to_string(pid))
                     ListView_SetItemState(view, row, LVIS_SELECTED, LVIS_SELECTED);
             }
             wintest::BoxAnswerer yes(IDYES);
@@ -112,12 +113,13 @@ void Use(TForm1& form, int refreshes, std::deque<std::unique_ptr<ChildProcess>>&
 
 TEST(SoakTest, ResourcesReturnToTheirStartValuesAfterManyRefreshes) {
     const int refreshes = SoakRefreshes();
-    auto form = std::make_unique<TForm1>(WindowsSystem());
-    form->QuitOnDestroy = false;
+    ApplicationObject& app = Application();
+    auto form = std::make_unique<TForm1>(WindowsSystem(), app.MessageBoxes());
     form->Create();
-    TInfoForm info;
+    TInfoForm info(app.Shell());
     info.Create();
-    TExecuteForm execute([&form] { return form->MinimizeAfterExecuting(); });
+    TExecuteForm execute(app.Shell(), app.MessageBoxes(), [&form] { return form->MinimizeAfterExecuting(); },
+                         ShowOpenDialog);
     execute.Create();
     // The dialogs are closed by a timer as soon as they are shown.
     form->ShowInfoForm = [&info] {

@@ -13,14 +13,26 @@ constexpr int kFittedSlack = 3;
 
 }  // namespace
 
-InfoFont InfoLookFont(InfoLook look) {
+// Black title, grey version, black date, window-text headings and texts,
+// blue underlined links.
+InfoStyle InfoLookStyle(InfoLook look) {
+    constexpr InfoInk kBlack{false, 0, 0, 0};
+    constexpr InfoInk kWindowText{true, 0, 0, 0};
     switch (look) {
-        case InfoLook::Title: return {"Arial", 24, false, false};
-        case InfoLook::Version: return {"Arial", 11, false, false};
-        case InfoLook::Date: return {"Arial", 12, true, false};
-        case InfoLook::Heading: return {"Arial", 13, true, false};
-        case InfoLook::Link: return {nullptr, 0, false, true};
-        default: return {nullptr, 0, false, false};
+        case InfoLook::Title: return {{"Arial", 0, 24}, kBlack, true};
+        case InfoLook::Version: return {{"Arial", 0, 11}, {false, 120, 120, 120}, true};
+        case InfoLook::Date: return {{"Arial", 0, 12, true}, kBlack, true};
+        case InfoLook::Heading: return {{"Arial", 0, 13, true}, kWindowText, false};
+        case InfoLook::Link: return {{kWindowFont.face, kWindowFont.points, 0, false, true}, {false, 15, 100, 151}, false};
+        default: return {kWindowFont, kWindowText, false};
+    }
+}
+
+std::string InfoLinkTarget(InfoLink link) {
+    switch (link) {
+        case InfoLink::Web: return InfoWebUrl();
+        case InfoLink::Mail: return InfoMailUrl();
+        default: return {};
     }
 }
 
@@ -33,9 +45,9 @@ const InfoLabel kInfoLabels[] = {
     {3, "Copyrighthinweis", 8, 83, 0, 0, InfoLook::Heading, false},
     {4, kInfoCopyright, 8, 104, 0, 0, InfoLook::Text, false},
     {11, "Webseite:", 8, 122, 0, 0, InfoLook::Text, false},
-    {12, kInfoWebAddress, 64, 122, 0, 0, InfoLook::Link, false},
+    {12, kInfoWebAddress, 64, 122, 0, 0, InfoLook::Link, false, InfoLink::Web},
     {13, "E-Mail:", 8, 140, 0, 0, InfoLook::Text, false},
-    {14, kInfoMailAddress, 64, 140, 0, 0, InfoLook::Link, false},
+    {14, kInfoMailAddress, 64, 140, 0, 0, InfoLook::Link, false, InfoLink::Mail},
     {5, "Lizenz", 8, 165, 0, 0, InfoLook::Heading, false},
     {7, kInfoLicence, 8, 186, 357, 78, InfoLook::Text, false},
     {8, "Haftungsausschluss", 8, 275, 0, 0, InfoLook::Heading, false},

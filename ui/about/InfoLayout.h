@@ -6,6 +6,7 @@
 #include "ui/app/Layout.h"
 
 #include <cstddef>
+#include <string>
 
 namespace velmora {
 
@@ -13,16 +14,28 @@ constexpr LayoutSize kInfoClient{377, 393};
 constexpr LayoutRect kInfoImage1{8, 12, 32, 32};
 constexpr LayoutRect kInfoButton1{151, 360, 75, 25};
 
+// The looks a label can have; InfoLookStyle says what each is.
 enum class InfoLook { Title, Version, Date, Heading, Text, Link, Count };
 
-// A look's font: `pixels` high at 96 DPI, or the window font when 0.
-struct InfoFont {
-    const char* face;
-    int pixels;
-    bool bold;
-    bool underline;
+// A text colour: red, green and blue, or the system's window text colour.
+struct InfoInk {
+    bool windowText;
+    int red, green, blue;
 };
-InfoFont InfoLookFont(InfoLook look);
+
+// A look: the font, the text colour, and whether the label lies on the
+// white header band (else on the face colour).
+struct InfoStyle {
+    FontSpec font;
+    InfoInk ink;
+    bool onHeader;
+};
+InfoStyle InfoLookStyle(InfoLook look);
+
+// What a label opens when pressed.
+enum class InfoLink { None, Web, Mail };
+// The address the shell opens for `link`; empty for InfoLink::None.
+std::string InfoLinkTarget(InfoLink link);
 
 struct InfoLabel {
     int number;  // LabelN
@@ -31,6 +44,7 @@ struct InfoLabel {
     int width, height;  // 0: sized to its text
     InfoLook look;
     bool rightAligned;
+    InfoLink link = InfoLink::None;
 };
 extern const InfoLabel kInfoLabels[];
 extern const std::size_t kInfoLabelCount;

@@ -2,7 +2,6 @@
 
 #include "base/Wide_win.h"
 #include "resources/ResourceIds.h"
-#include "ui/about/InfoTexts.h"
 #include "ui/app/Application_win.h"
 
 #include <commctrl.h>
@@ -10,10 +9,6 @@
 namespace velmora {
 
 namespace {
-
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kGrey = RGB(120, 120, 120);
-const COLORREF kLinkColour = RGB(15, 100, 151);
 
 RECT ToRect(const LayoutRect& r) {
     return {r.left, r.top, r.Right(), r.Bottom()};
@@ -38,21 +33,10 @@ void TInfoForm::Create() {
 }
 
 // The looks' fonts for the form's DPI; a label changes to its look's new
-// font before the old one goes. The links use the form's own font,
-// underlined.
+// font before the old one goes.
 void TInfoForm::RemakeFonts() {
     for (int look = 0; look < kLookCount; ++look) {
-        const InfoFont face = InfoLookFont(static_cast<InfoLook>(look));
-        FontHandle font;
-        if (face.pixels > 0) {
-            font = MakeFont(face.face, face.pixels, Dpi(), face.bold, face.underline);
-        } else if (face.underline) {
-            LOGFONTW lf{};
-            GetObjectW(Font(), sizeof lf, &lf);
-            lf.lfUnderline = TRUE;
-            font = FontHandle(CreateFontIndirectW(&lf));
-        }
-        ReplaceFont(Handle(), fonts_[look], std::move(font), Font());
+        ReplaceFont(Handle(), fonts_[look], MakeFont(InfoLookStyle(static_cast<InfoLook>(look)).font, Dpi()));
     }
 }
 
@@ -60,12 +44,12 @@ void TInfoForm::CreateLabel(const InfoLabel& entry) {
     const bool fitted = entry.width == 0;
     DWORD style = WS_VISIBLE | SS_NOPREFIX;
     style |= entry.rightAligned ? SS_RIGHT : fitted ? SS_LEFTNOWORDWRAP : SS_LEFT;
-    if (entry.look == InfoLook::Link) style |= SS_NOTIFY;  // a notifying static takes the mouse
+    if (entry.link != InfoLink::None) style |= SS_NOTIFY;  // a notifying static takes the mouse
     HWND label =
         Add({LabelId(entry.number), "STATIC", entry.text, style}, {entry.x, entry.y, entry.width, entry.height});
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(entry.look)), FALSE);
-    if (entry.look == InfoLook::Link) {
-        SetWindowSubclass(label, LinkProc, entry.number, reinterpret_cast<DWORD_PTR>(this));
+    if (entry.link != InfoLink::None) {
+        SetWindowSubclass(label, LinkProc, static_cast<UINT_PTR>(entry.link), reinterpret_cast<DWORD_PTR>(this));
     }
     PlaceLabel(entry);
 }
@@ -75,8 +59,7 @@ void TInfoForm::CreateLabel(const InfoLabel& entry) {
 void TInfoForm::PlaceLabel(const InfoLabel& entry) {
     HWND label = Item(LabelId(entry.number));
     const int wrapWidth = entry.width > 0 ? Scale(entry.width, Dpi()) : 0;
-    const SIZE text = TextSize(label, FontOf(entry.look), entry.text, wrapWidth);
-    MoveControl(label, PlaceInfoLabel(entry, {text.cx, text.cy}, Dpi()));
+    MoveControl(label, PlaceInfoLabel(entry, TextExtent(label, FontOf(entry.look), entry.text, wrapWidth), Dpi()));
 }
 
 void TInfoForm::LayoutControls() {
@@ -85,26 +68,9 @@ void TInfoForm::LayoutControls() {
     MoveControl(Item(kButton1Id), Scale(kInfoButton1, Dpi()));
 }
 
-// The size `text` (UTF-8) takes in `font`: on one line, or wrapped at
-// `wrapWidth`.
-SIZE TInfoForm::TextSize(HWND label, HFONT font, const char* text, int wrapWidth) {
-    const std::wstring wide = Wide(text);
-    const ScopedDC dc(label);
-    const ScopedSelect selected(dc.Get(), font);
-    SIZE size{};
-    if (wrapWidth > 0) {
-        RECT r{0, 0, wrapWidth, 0};
-        DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        size = {r.right, r.bottom};
-    } else {
-        GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    }
-    return size;
-}
-
 // A static reports only left clicks; the links answer every mouse button,
 // and a double click's second press counts as a press of its own.
-LRESULT CALLBACK TInfoForm::LinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR number,
+LRESULT CALLBACK TInfoForm::LinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR link,
                                      DWORD_PTR form) {
     auto* self = reinterpret_cast<TInfoForm*>(form);
     switch (message) {
@@ -116,20 +82,26 @@ LRESULT CALLBACK TInfoForm::LinkProc(HWND label, UINT message, WPARAM wParam, LP
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
         case WM_XBUTTONDBLCLK:
-            Guarded([&] { number == 12 ? self->Label12MouseDown() : self->Label14MouseDown(); });
+            Guarded([&] {
+                switch (static_cast<InfoLink>(link)) {
+                    case InfoLink::Web: return self->Label12MouseDown();
+                    case InfoLink::Mail: return self->Label14MouseDown();
+                    case InfoLink::None: return;
+                }
+            });
             break;
         case WM_SETCURSOR: SetCursor(LoadCursor(nullptr, IDC_HAND)); return TRUE;
-        case WM_NCDESTROY: RemoveWindowSubclass(label, LinkProc, number); break;
+        case WM_NCDESTROY: RemoveWindowSubclass(label, LinkProc, link); break;
     }
     return DefSubclassProc(label, message, wParam, lParam);
 }
 
 // The shell's answer is ignored: a link that cannot be opened shows nothing.
 void TInfoForm::Label12MouseDown() {
-    Application().Shell().Open(InfoWebUrl(), "");
+    shell_.Open(InfoLinkTarget(InfoLink::Web), "");
 }
 void TInfoForm::Label14MouseDown() {
-    Application().Shell().Open(InfoMailUrl(), "");
+    shell_.Open(InfoLinkTarget(InfoLink::Mail), "");
 }
 void TInfoForm::Button1Click() {
     Close();
@@ -175,20 +147,24 @@ void TInfoForm::PaintImage1(const DRAWITEMSTRUCT& item) {
     DrawPngBitmap(item.hDC, item.rcItem, icon_, Dpi());
 }
 
-// Header labels sit on white, the others on the face colour; the brushes
-// are stock or system ones, so nothing here is owned.
-LRESULT TInfoForm::LabelColors(HDC dc, HWND label) {
-    const int id = GetDlgCtrlID(label);
-    InfoLook look = InfoLook::Text;
+const InfoLabel* TInfoForm::LabelOf(HWND control) const {
+    const int id = GetDlgCtrlID(control);
     for (std::size_t i = 0; i < kInfoLabelCount; ++i) {
-        if (LabelId(kInfoLabels[i].number) == id) look = kInfoLabels[i].look;
+        if (LabelId(kInfoLabels[i].number) == id) return &kInfoLabels[i];
     }
-    const COLORREF colours[kLookCount] = {
-        kBlack, kGrey, kBlack, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT), kLinkColour};
-    SetTextColor(dc, colours[static_cast<int>(look)]);
+    return nullptr;
+}
+
+// Each label's colours come from its look (InfoLayout.cpp); Image1 lies on
+// the header band. The brushes are stock or system ones, so nothing here is
+// owned.
+LRESULT TInfoForm::LabelColors(HDC dc, HWND control) {
+    const InfoLabel* label = LabelOf(control);
+    const InfoStyle style = InfoLookStyle(label ? label->look : InfoLook::Text);
+    const InfoInk& ink = style.ink;
+    SetTextColor(dc, ink.windowText ? GetSysColor(COLOR_WINDOWTEXT) : RGB(ink.red, ink.green, ink.blue));
     SetBkMode(dc, TRANSPARENT);
-    const bool header =
-        look == InfoLook::Title || look == InfoLook::Version || look == InfoLook::Date || id == kImage1Id;
+    const bool header = label ? style.onHeader : GetDlgCtrlID(control) == kImage1Id;
     return reinterpret_cast<LRESULT>(header ? GetStockObject(WHITE_BRUSH) : GetSysColorBrush(COLOR_BTNFACE));
 }
 

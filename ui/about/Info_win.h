@@ -11,7 +11,8 @@ namespace velmora {
 
 class TInfoForm : public ModalForm {
 public:
-    TInfoForm() = default;
+    // The links open through `shell`.
+    explicit TInfoForm(IShell& shell) : shell_(shell) {}
     ~TInfoForm() override;
 
     // Creates the hidden window and its controls; ShowModal shows it.
@@ -26,7 +27,6 @@ public:
     static constexpr int LabelId(int number) { return 100 + number; }
     static constexpr int kImage1Id = 100;
     static constexpr int kButton1Id = 200;
-    HWND Control(int id) const { return Item(id); }
 
 protected:
     void OnCommand(int id, int code, HWND control) override;
@@ -42,15 +42,13 @@ private:
                                      DWORD_PTR form);
     void CreateLabel(const InfoLabel& entry);
     void PlaceLabel(const InfoLabel& entry);
-    static SIZE TextSize(HWND label, HFONT font, const char* text, int wrapWidth);
-    HFONT FontOf(InfoLook look) const {
-        const FontHandle& font = fonts_[static_cast<int>(look)];
-        return font ? font.Get() : Font();
-    }
+    HFONT FontOf(InfoLook look) const { return fonts_[static_cast<int>(look)].Get(); }
+    const InfoLabel* LabelOf(HWND control) const;
     void PaintBackground(HDC dc);
     void PaintImage1(const DRAWITEMSTRUCT& item);
     LRESULT LabelColors(HDC dc, HWND label);
 
+    IShell& shell_;
     FontHandle fonts_[kLookCount];
     PngBitmap icon_;
 };

@@ -51,20 +51,16 @@ public:
     void HandleException(std::exception_ptr error) noexcept;
 
     // The program's one pair of message boxes and shell: modal boxes owned
-    // by the hidden window, ShellExecute "open". Windows keep a reference to
-    // these; tests replace what stands behind them with scripted ones
-    // (nullptr: the real ones again).
+    // by the hidden window, ShellExecute "open". The program's entry hands
+    // them to the windows' constructors.
     IMessageBoxes& MessageBoxes() { return boxes_; }
     IShell& Shell() { return shell_; }
-    void SetMessageBoxes(IMessageBoxes* replacement) { boxes_.replacement = replacement; }
-    void SetShell(IShell* replacement) { shell_.replacement = replacement; }
 
 private:
     class Boxes : public IMessageBoxes {
     public:
         explicit Boxes(ApplicationObject& app) : app_(app) {}
         BoxAnswer Show(const std::string& text, const std::string& caption, BoxKind kind) override;
-        IMessageBoxes* replacement = nullptr;
 
     private:
         ApplicationObject& app_;
@@ -73,7 +69,6 @@ private:
     public:
         explicit ShellOpen(ApplicationObject& app) : app_(app) {}
         std::uintptr_t Open(const std::string& file, const std::string& parameters) override;
-        IShell* replacement = nullptr;
 
     private:
         ApplicationObject& app_;

@@ -60,4 +60,8 @@ int FontHeightForPixels(int pixels, int dpi) {
     return -Scale(pixels, dpi);
 }
 
+int FontHeight(const FontSpec& spec, int dpi) {
+    return spec.points > 0 ? FontHeightForPoints(spec.points, dpi) : FontHeightForPixels(spec.pixels, dpi);
+}
+
 }  // namespace velmora

@@ -68,7 +68,18 @@ LayoutRect PlaceControl(const DesignedControl& control, LayoutSize designedParen
 // counted) of a font of `points` and of one of `pixels` at 96 DPI.
 int FontHeightForPoints(int points, int dpi);
 int FontHeightForPixels(int pixels, int dpi);
+// A font as a window asks for it: a face (UTF-8) and either a size in
+// points or, where `points` is 0, a character height in pixels at 96 DPI.
+struct FontSpec {
+    const char* face;
+    int points;
+    int pixels;
+    bool bold = false;
+    bool underline = false;
+};
+// The LOGFONT height of `spec` at `dpi`.
+int FontHeight(const FontSpec& spec, int dpi);
 // The program's window font, "MS Sans Serif" 8 pt.
-constexpr int kWindowFontPoints = 8;
+constexpr FontSpec kWindowFont{"MS Sans Serif", 8, 0};
 
 }  // namespace velmora

@@ -74,24 +74,29 @@ int WindowDpi(HWND window) {
     return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
 }
 
-FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold, bool underline) {
+FontHandle MakeFont(const FontSpec& spec, int dpi) {
     LOGFONTW lf{};
-    lf.lfHeight = FontHeightForPixels(pixels, dpi);
-    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = underline ? TRUE : FALSE;
+    lf.lfHeight = FontHeight(spec, dpi);
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = spec.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    wcsncpy(lf.lfFaceName, Wide(face).c_str(), LF_FACESIZE - 1);
+    wcsncpy(lf.lfFaceName, Wide(spec.face).c_str(), LF_FACESIZE - 1);
     return FontHandle(CreateFontIndirectW(&lf));
 }
 
-FontHandle MakeWindowFont(int dpi) {
-    LOGFONTW lf{};
-    lf.lfHeight = FontHeightForPoints(kWindowFontPoints, dpi);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(lf.lfFaceName, L"MS Sans Serif", LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectW(&lf));
+LayoutSize TextExtent(HWND control, HFONT font, const std::string& text, int wrapWidth) {
+    const std::wstring wide = Wide(text);
+    const ScopedDC dc(control);
+    const ScopedSelect selected(dc.Get(), font);
+    if (wrapWidth > 0) {
+        RECT r{0, 0, wrapWidth, 0};
+        DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return {r.right, r.bottom};
+    }
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return {size.cx, size.cy};
 }
 
 // EnumChildWindows reaches every descendant, so the edit field inside a

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 namespace velmora {
 
@@ -39,10 +40,15 @@ int DpiAt(POINT point);
 // (Windows 10 1607 and later), else that of its screen, else the system's.
 int WindowDpi(HWND window);
 
-// A font of the given face (UTF-8) whose character height is `pixels` at 96 DPI.
-FontHandle MakeFont(const char* face, int pixels, int dpi, bool bold = false, bool underline = false);
-// "MS Sans Serif", 8 point: the program's window font.
-FontHandle MakeWindowFont(int dpi);
+// The one way fonts are made: `spec` at `dpi`.
+FontHandle MakeFont(const FontSpec& spec, int dpi);
+// The program's window font (kWindowFont) at `dpi`.
+inline FontHandle MakeWindowFont(int dpi) {
+    return MakeFont(kWindowFont, dpi);
+}
+// The size `text` (UTF-8) takes in `font` as `control` draws it: on one
+// line, or wrapped at `wrapWidth` pixels when that is above 0.
+LayoutSize TextExtent(HWND control, HFONT font, const std::string& text, int wrapWidth = 0);
 // Puts `replacement` (or, where that is empty, `standIn`) on every control
 // inside `window` that shows `held`, and only then frees `held` and keeps
 // `replacement` in its place: no control is ever left with a freed font.

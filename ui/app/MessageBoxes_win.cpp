@@ -57,7 +57,6 @@ private:
 }  // namespace
 
 BoxAnswer ApplicationObject::Boxes::Show(const std::string& text, const std::string& caption, BoxKind kind) {
-    if (replacement) return replacement->Show(text, caption, kind);
     UINT flags = kind == BoxKind::Confirm ? MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 : MB_OK | MB_ICONERROR;
     // The box is owned by the hidden application window, so the system would
     // hand the activation back to that window; give it back to the window
@@ -78,7 +77,6 @@ BoxAnswer ApplicationObject::Boxes::Show(const std::string& text, const std::str
 }
 
 std::uintptr_t ApplicationObject::ShellOpen::Open(const std::string& file, const std::string& parameters) {
-    if (replacement) return replacement->Open(file, parameters);
     const std::wstring wideFile = Wide(file);
     const std::wstring wideParameters = Wide(parameters);
     HINSTANCE result = ShellExecuteW(app_.Handle(), L"open", wideFile.c_str(),

@@ -1,6 +1,7 @@
 #include "ui/main/MainMenuModel.h"
 
 #include "process/SystemExt.h"
+#include "ui/main/UpdateSpeed.h"
 
 namespace velmora {
 
@@ -46,10 +47,12 @@ const ItemRow kItems[] = {
     {kViewMenu, kMenuBar, "&Ansicht", std::nullopt, true, false, false, true, 0},
     {kViewUpdateItem, kViewMenu, "&Aktualisieren", kF5, true, false, false, false, 0},
     {kViewUpdateTimeMenu, kViewMenu, "A&ktualisierungsgeschwindigkeit", std::nullopt, true, false, false, true, 0},
-    {kViewUpdateTimeHighItem, kViewUpdateTimeMenu, "&Hoch", std::nullopt, true, false, true, false, 1},
-    {kViewUpdateTimeNormalItem, kViewUpdateTimeMenu, "&Normal", std::nullopt, true, true, true, false, 2},
-    {kViewUpdateTimeLowItem, kViewUpdateTimeMenu, "N&iedrig", std::nullopt, true, false, true, false, 3},
-    {kViewUpdateTimeStoppedItem, kViewUpdateTimeMenu, "&Angehalten", std::nullopt, true, false, true, false, 4},
+    // The start speed's item is checked when the table is read.
+    {kViewUpdateTimeHighItem, kViewUpdateTimeMenu, "&Hoch", std::nullopt, true, false, true, false, kSpeedHigh},
+    {kViewUpdateTimeNormalItem, kViewUpdateTimeMenu, "&Normal", std::nullopt, true, false, true, false, kSpeedNormal},
+    {kViewUpdateTimeLowItem, kViewUpdateTimeMenu, "N&iedrig", std::nullopt, true, false, true, false, kSpeedLow},
+    {kViewUpdateTimeStoppedItem, kViewUpdateTimeMenu, "&Angehalten", std::nullopt, true, false, true, false,
+     kSpeedStopped},
     {kHelpMenu, kMenuBar, "&?", std::nullopt, true, false, false, true, 0},
     {kHelpInfoItem, kHelpMenu, "&Info", std::nullopt, true, false, false, false, 0},
     {kProcessFinalizeItem, kProcessMenu, "Prozess beenden", std::nullopt, true, false, false, false, 0},
@@ -95,6 +98,7 @@ MainMenuModel::MainMenuModel() {
             }
         }
     }
+    CheckSpeed(kStartSpeed);
 }
 
 MenuItem* MainMenuModel::FindMutable(int id) {

@@ -19,11 +19,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         app.Initialize(instance);
         app.SetTitle("Velmora");
 
-        TForm1 Form1(WindowsSystem());
+        TForm1 Form1(WindowsSystem(), app.MessageBoxes());
         Form1.Create();
-        TInfoForm InfoForm;
+        TInfoForm InfoForm(app.Shell());
         InfoForm.Create();
-        TExecuteForm ExecuteForm([&Form1] { return Form1.MinimizeAfterExecuting(); });
+        TExecuteForm ExecuteForm(app.Shell(), app.MessageBoxes(), [&Form1] { return Form1.MinimizeAfterExecuting(); },
+                                 ShowOpenDialog);
         ExecuteForm.Create();
         Form1.ShowInfoForm = [&InfoForm] { InfoForm.ShowModal(); };
         Form1.ShowExecuteForm = [&ExecuteForm] { ExecuteForm.ShowModal(); };

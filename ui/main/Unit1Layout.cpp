@@ -13,33 +13,32 @@ constexpr unsigned kCorner = kAnchorRight | kAnchorBottom;
 
 // In page coordinates. The lists keep their place and size; the buttons
 // follow the page's lower right corner.
-const DesignedControl kTasksTab[] = {
-    {kTaskViewId, {10, 10, 417, 386}},
-    {kExecuteBtnId, {168, 403, 83, 25}, kCorner},
-    {kBringToFrontBtnId, {256, 403, 83, 25}, kCorner},
-    {kFinalizeTaskBtnId, {344, 403, 83, 25}, kCorner},
-};
-const DesignedControl kProcessesTab[] = {
-    {kProcessViewId, {10, 10, 417, 386}},
-    {kFinalizeProcessBtnId, {320, 403, 107, 25}, kCorner},
+const Unit1Control kControls[] = {
+    {kTasksPage, {kTaskViewId, {10, 10, 417, 386}}},
+    {kTasksPage, {kExecuteBtnId, {168, 403, 83, 25}, kCorner}},
+    {kTasksPage, {kBringToFrontBtnId, {256, 403, 83, 25}, kCorner}},
+    {kTasksPage, {kFinalizeTaskBtnId, {344, 403, 83, 25}, kCorner}},
+    {kProcessesPage, {kProcessViewId, {10, 10, 417, 386}}},
+    {kProcessesPage, {kFinalizeProcessBtnId, {320, 403, 107, 25}, kCorner}},
 };
 
-const int kTaskColumns[] = {230, 167};
-const int kProcessColumns[] = {197, 50, 75, 75};
-
-template <std::size_t N>
-int ColumnWidth(const int (&widths)[N], int column, int dpi) {
-    return column >= 0 && static_cast<std::size_t>(column) < N ? Scale(widths[column], dpi) : 0;
-}
+const ListColumn kTaskColumns[] = {{"Task", 230, ColumnAlign::Left}, {"Status", 167, ColumnAlign::Left}};
+const ListColumn kProcessColumns[] = {{"Name", 197, ColumnAlign::Left},
+                                      {"PID", 50, ColumnAlign::Right},
+                                      {"Threads", 75, ColumnAlign::Right},
+                                      {"Priorität", 75, ColumnAlign::Left}};
 
 }  // namespace
 
-Unit1Table TasksTabLayout() {
-    return {kTasksTab, sizeof kTasksTab / sizeof kTasksTab[0]};
+Unit1Table Unit1Controls() {
+    return {kControls, sizeof kControls / sizeof kControls[0]};
 }
 
-Unit1Table ProcessesTabLayout() {
-    return {kProcessesTab, sizeof kProcessesTab / sizeof kProcessesTab[0]};
+int PageOfControl(int id) {
+    for (const Unit1Control& control : kControls) {
+        if (control.designed.id == id) return control.page;
+    }
+    return kNoPage;
 }
 
 LayoutRect Unit1Bevel(LayoutSize client, int dpi) {
@@ -53,12 +52,16 @@ LayoutRect Unit1PageControl(LayoutSize client, int dpi) {
     return {margin, top, client.width - 2 * margin, client.height - top - margin};
 }
 
-int TaskColumnWidth(int column, int dpi) {
-    return ColumnWidth(kTaskColumns, column, dpi);
+const ListColumn* ColumnTable::At(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < count ? &columns[index] : nullptr;
 }
 
-int ProcessColumnWidth(int column, int dpi) {
-    return ColumnWidth(kProcessColumns, column, dpi);
+ColumnTable TaskColumns() {
+    return {kTaskColumns, sizeof kTaskColumns / sizeof kTaskColumns[0]};
+}
+
+ColumnTable ProcessColumns() {
+    return {kProcessColumns, sizeof kProcessColumns / sizeof kProcessColumns[0]};
 }
 
 }  // namespace velmora

@@ -28,23 +28,15 @@ const ControlKind kControls[] = {
     {TForm1::kFinalizeProcessBtnId, "BUTTON", "Prozess beenden", kButtonStyle},
 };
 
-// A column's header; its width is in Unit1Layout.cpp.
-struct ColumnHeader {
-    const char* caption;
-    int format;
-};
-const ColumnHeader kTaskColumns[] = {{"Task", LVCFMT_LEFT}, {"Status", LVCFMT_LEFT}};
-const ColumnHeader kProcessColumns[] = {
-    {"Name", LVCFMT_LEFT}, {"PID", LVCFMT_RIGHT}, {"Threads", LVCFMT_RIGHT}, {"Priorität", LVCFMT_LEFT}};
-
-template <size_t N>
-void AddColumns(HWND view, const ColumnHeader (&columns)[N], int (*width)(int column, int dpi), int dpi) {
-    for (size_t i = 0; i < N; ++i) {
-        const std::wstring caption = Wide(columns[i].caption);
+// The columns of `table` (Unit1Layout.cpp), scaled to `dpi`.
+void AddColumns(HWND view, const ColumnTable& table, int dpi) {
+    for (std::size_t i = 0; i < table.count; ++i) {
+        const ListColumn& entry = table.columns[i];
+        const std::wstring caption = Wide(entry.caption);
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        column.fmt = columns[i].format;
-        column.cx = width(static_cast<int>(i), dpi);
+        column.fmt = entry.align == ColumnAlign::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = Scale(entry.width, dpi);
         column.pszText = const_cast<wchar_t*>(caption.c_str());
         column.iSubItem = static_cast<int>(i);
         SendMessageW(view, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
@@ -79,8 +71,7 @@ protected:
     }
 };
 
-// The application's message boxes, whatever tests put behind them later.
-TForm1::TForm1(ISystem& system) : controller_(system, processView_, Application().MessageBoxes()) {
+TForm1::TForm1(ISystem& system, IMessageBoxes& boxes) : controller_(system, processView_, boxes) {
     // The rows take their texts through callbacks, so the list view reports
     // no text change of its own; the refresh does.
     controller_.OnRowTextChanged = [this] { ProcessViewChange(); };
@@ -110,7 +101,7 @@ POINT DesktopCentred(int width, int height) {
 void TForm1::Create() {
     menu_.Build();
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    const DWORD exStyle = FirstExStyle();
     dpi_ = DpiAt(DesktopCentred(0, 0));
     const LayoutSize client = Scale(kUnit1Client, dpi_);
     RECT outer{0, 0, client.width, client.height};
@@ -161,17 +152,16 @@ void TForm1::CreateControls() {
     }
     // Created anywhere: LayoutPages puts them where the page's real size,
     // which the tab control's own metrics decide, has them.
-    for (int index = 0; index < 2; ++index) {
-        const Unit1Table table = index == 0 ? TasksTabLayout() : ProcessesTabLayout();
-        for (std::size_t i = 0; i < table.count; ++i) {
-            if (const ControlKind* kind = FindKind(kControls, table.controls[i].id)) {
-                CreateControl(Page(index), *kind, {}, font_.Get());
-            }
+    const Unit1Table table = Unit1Controls();
+    for (std::size_t i = 0; i < table.count; ++i) {
+        const Unit1Control& control = table.controls[i];
+        if (const ControlKind* kind = FindKind(kControls, control.designed.id)) {
+            CreateControl(Page(control.page), *kind, {}, font_.Get());
         }
     }
     LayoutPages();
-    AddColumns(Control(kTaskViewId), kTaskColumns, TaskColumnWidth, dpi_);
-    AddColumns(Control(kProcessViewId), kProcessColumns, ProcessColumnWidth, dpi_);
+    AddColumns(Control(kTaskViewId), TaskColumns(), dpi_);
+    AddColumns(Control(kProcessViewId), ProcessColumns(), dpi_);
     processView_.Attach(Control(kProcessViewId));
 
     SelectPage(1);
@@ -188,15 +178,16 @@ void TForm1::LayoutPages() {
     RECT display{0, 0, tabs.width, tabs.height};
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
     const LayoutSize page{display.right - display.left, display.bottom - display.top};
-    for (int index = 0; index < 2; ++index) {
-        if (!Page(index)) continue;
-        MoveControl(Page(index), {tabs.left + display.left, tabs.top + display.top, page.width, page.height});
-        const Unit1Table table = index == 0 ? TasksTabLayout() : ProcessesTabLayout();
-        for (std::size_t i = 0; i < table.count; ++i) {
-            const DesignedControl& designed = table.controls[i];
-            if (HWND control = GetDlgItem(Page(index), designed.id)) {
-                MoveControl(control, PlaceControl(designed, kUnit1Page, page, dpi_));
-            }
+    for (int index = 0; index < kUnit1PageCount; ++index) {
+        if (Page(index)) {
+            MoveControl(Page(index), {tabs.left + display.left, tabs.top + display.top, page.width, page.height});
+        }
+    }
+    const Unit1Table table = Unit1Controls();
+    for (std::size_t i = 0; i < table.count; ++i) {
+        const DesignedControl& designed = table.controls[i].designed;
+        if (HWND control = Control(designed.id)) {
+            MoveControl(control, PlaceControl(designed, kUnit1Page, page, dpi_));
         }
     }
 }
@@ -246,17 +237,20 @@ bool TForm1::ProcessPageVisible() const {
 }
 
 HWND TForm1::Page(int index) const {
-    const std::unique_ptr<TabPage>& page = index == 0 ? tasksPage_ : processesPage_;
+    const TabPage* page = index == kTasksPage       ? tasksPage_.get()
+                          : index == kProcessesPage ? processesPage_.get()
+                                                    : nullptr;
     return page ? page->Handle() : nullptr;
 }
 
 HWND TForm1::Control(int id) const {
-    return GetDlgItem(Page(id == kProcessViewId || id == kFinalizeProcessBtnId ? 1 : 0), id);
+    HWND page = Page(PageOfControl(id));
+    return page ? GetDlgItem(page, id) : nullptr;
 }
 
-const char* TForm1::ProcessColumnCaption(int column) {
-    constexpr int count = static_cast<int>(sizeof kProcessColumns / sizeof kProcessColumns[0]);
-    return column >= 0 && column < count ? kProcessColumns[column].caption : nullptr;
+// The window opens in the state the menu model starts with.
+DWORD TForm1::FirstExStyle() const {
+    return WS_EX_CONTROLPARENT | (menu_.Model().Checked(kOptionsAlwaysOnTopItem) ? WS_EX_TOPMOST : 0);
 }
 
 POINT TForm1::MinimumTrackSize() const {

@@ -4,6 +4,7 @@
 
 #include "base/ScopeExit.h"
 #include "ui/app/Application_win.h"
+#include "ui/main/Unit1Layout.h"
 #include "ui/main/UpdateSpeed.h"
 
 #include <commctrl.h>
@@ -79,8 +80,8 @@ void TForm1::OnSize(WPARAM kind) {
 }
 
 void TForm1::ProcessViewColumnClick(int column) {
-    const char* caption = ProcessColumnCaption(column);
-    if (!caption || !controller_.ProcessViewColumnClick(caption)) return;
+    const ListColumn* clicked = ProcessColumns().At(column);
+    if (!clicked || !controller_.ProcessViewColumnClick(clicked->caption)) return;
     std::vector<int> selected = processView_.SelectedRows();
     if (selected.empty()) return;
     RECT bounds{LVIR_BOUNDS, 0, 0, 0};
@@ -255,7 +256,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             menu_.Detach(Handle());
             if (Application().MainWindow() == Handle()) {
                 Application().SetMainWindow(nullptr, nullptr);
-                if (QuitOnDestroy) PostQuitMessage(0);
+                PostQuitMessage(0);
             }
             return 0;
         default: return Default(message, wParam, lParam);

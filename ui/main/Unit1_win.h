@@ -21,7 +21,8 @@ class TabPage;
 
 class TForm1 : public Window {
 public:
-    explicit TForm1(ISystem& system);
+    // The process commands act through `system` and ask through `boxes`.
+    TForm1(ISystem& system, IMessageBoxes& boxes);
     ~TForm1() override;
 
     // Creates the window and runs FormCreate.
@@ -50,19 +51,8 @@ public:
     void OptionsAlwaysOnTopItemClick();
     void OptionsMinimizeAfterExecutingItemClick();
 
-    // The program quits when its main window is destroyed; tests that make
-    // several main windows turn this off.
-    bool QuitOnDestroy = true;
-
-    // State other windows and tests read.
+    // The option the run dialog reads when it has started a program.
     bool MinimizeAfterExecuting() const { return menu_.Model().Checked(kOptionsMinimizeAfterExecutingItem); }
-    bool ProcessPageVisible() const;
-    int UpdatePeriod() const { return timer_.Period(); }
-    MainMenuModel& MenuModel() { return menu_.Model(); }
-    ProcessView& Rows() { return processView_; }
-    HWND Control(int id) const;
-    HWND PageControl() const { return pageControl_; }
-    HWND Page(int index) const;
 
     static constexpr int kTaskViewId = velmora::kTaskViewId;
     static constexpr int kExecuteBtnId = velmora::kExecuteBtnId;
@@ -75,13 +65,17 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool ProcessPageVisible() const;
+    HWND Control(int id) const;
+    HWND Page(int index) const;
+
     // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
     void CarryColumnWidths(int oldDpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    // The caption of a process list column, nullptr past the last one.
-    static const char* ProcessColumnCaption(int column);
+    // The extended style the window is created with.
+    DWORD FirstExStyle() const;
     POINT MinimumTrackSize() const;
     void ShowActivePage();
     void SelectPage(int index);

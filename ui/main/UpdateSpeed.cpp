@@ -4,13 +4,15 @@ namespace velmora {
 
 int UpdatePeriodForTag(int tag) {
     switch (tag) {
-        case 1: return 300;
-        case 2: return 1000;
-        case 3: return 2000;
-        case 4: return 0;
+        case kSpeedHigh: return 300;
+        case kSpeedNormal: return 1000;
+        case kSpeedLow: return 2000;
+        case kSpeedStopped: return 0;
         default: return kNoPeriodChange;
     }
 }
+
+RefreshTimer::RefreshTimer() : period_(UpdatePeriodForTag(kStartSpeed)) {}
 
 bool RefreshTimer::ChooseSpeed(int tag) {
     const int period = UpdatePeriodForTag(tag);

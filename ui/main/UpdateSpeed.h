@@ -4,9 +4,14 @@
 
 namespace velmora {
 
+// The tags of the four update-speed menu items, and the speed the window
+// starts at: the menu checks its item, the timer starts with its period.
+enum UpdateSpeedTag : int { kSpeedHigh = 1, kSpeedNormal = 2, kSpeedLow = 3, kSpeedStopped = 4 };
+constexpr int kStartSpeed = kSpeedNormal;
+
 constexpr int kNoPeriodChange = -1;
 
-// Tag 1..4 -> 300, 1000, 2000 ms, or 0 (stopped: the timer never fires).
+// A speed's tag -> 300, 1000, 2000 ms, or 0 (stopped: the timer never fires).
 // Any other tag -> kNoPeriodChange: neither the period nor the marks change.
 int UpdatePeriodForTag(int tag);
 
@@ -27,10 +32,10 @@ enum class TimerAction {
 // stopped. The chosen speed is kept throughout.
 class RefreshTimer {
 public:
+    RefreshTimer();
+
     // The period the timer is armed with now; 0: not armed.
     int ArmedPeriod() const { return ticking_ && !minimized_ ? period_ : 0; }
-    // The period the user chose, whether or not the timer runs now.
-    int Period() const { return period_; }
 
     // Sets the period for a speed item's tag; false for any other tag.
     bool ChooseSpeed(int tag);
@@ -45,7 +50,7 @@ public:
     TimerAction SizeChanged(SizeKind kind);
 
 private:
-    int period_ = 1000;
+    int period_;  // the one the user chose, whether or not the timer runs now
     bool ticking_ = true;
     bool minimized_ = false;
 };

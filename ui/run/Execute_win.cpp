@@ -18,7 +18,9 @@ namespace {
 // Two entries, programs and all files; the literal's own NUL ends the list.
 const wchar_t kOpenFilter[] = L"Programme\0*.exe; *.bat; *.com\0Alle Dateien\0*.*\0";
 
-std::optional<std::string> RunOpenDialog(HWND owner) {
+}  // namespace
+
+std::optional<std::string> ShowOpenDialog(HWND owner) {
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
@@ -30,6 +32,8 @@ std::optional<std::string> RunOpenDialog(HWND owner) {
     if (!GetOpenFileNameW(&ofn)) return std::nullopt;
     return Narrow(path);
 }
+
+namespace {
 
 const char kLbl1Text[] = "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.";
 
@@ -47,16 +51,8 @@ const ControlKind kControls[] = {
 
 // A label sized to its text in the window font, as an autosized label is.
 void AutoSize(HWND label, HFONT font) {
-    const std::wstring text = Wide(WindowText(label));
-    SIZE size{};
-    TEXTMETRICW metrics{};
-    {
-        const ScopedDC dc(label);
-        const ScopedSelect selected(dc.Get(), font);
-        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-        GetTextMetricsW(dc.Get(), &metrics);
-    }
-    SetWindowPos(label, nullptr, 0, 0, size.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const LayoutSize text = TextExtent(label, font, WindowText(label));
+    SetWindowPos(label, nullptr, 0, 0, text.width, text.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CurrentEntry(HWND combo) {
@@ -65,10 +61,11 @@ int CurrentEntry(HWND combo) {
 
 }  // namespace
 
-TExecuteForm::TExecuteForm(std::function<bool()> minimizeAfterExecuting)
-    : OpenDialog(RunOpenDialog),
-      model_(Application().Shell(), Application().MessageBoxes(), CommandHistory(SameTextSystem)),
-      minimizeAfterExecuting_(std::move(minimizeAfterExecuting)) {}
+TExecuteForm::TExecuteForm(IShell& shell, IMessageBoxes& boxes, std::function<bool()> minimizeAfterExecuting,
+                           OpenDialogFn openDialog)
+    : model_(shell, boxes, CommandHistory(SameTextSystem)),
+      minimizeAfterExecuting_(std::move(minimizeAfterExecuting)),
+      openDialog_(std::move(openDialog)) {}
 
 TExecuteForm::~TExecuteForm() {
     // The window outlives this part of the object (the base destroys it):
@@ -142,7 +139,7 @@ void TExecuteForm::bclClick() {
 }
 
 void TExecuteForm::bbrClick() {
-    const std::optional<std::string> chosen = OpenDialog ? OpenDialog(Handle()) : std::nullopt;
+    const std::optional<std::string> chosen = openDialog_ ? openDialog_(Handle()) : std::nullopt;
     const EditState box = model_.bbrClick(ReadBox(), chosen);
     SyncHistory();
     WriteBox(box);
@@ -152,14 +149,8 @@ void TExecuteForm::edtChange() {
     EnableWindow(Item(kBokId), OkEnabled(WindowText(edt_)));
 }
 
-void TExecuteForm::edtExit() {
-    const EditState box = model_.edtExit(ReadBox());
-    SyncHistory();
-    WriteBox(box);
-}
-
-// The model decides whether losing the focus left the box.
-void TExecuteForm::edtFocusLost(FocusTarget next) {
+// The edit field lost the focus; the model decides whether that left the box.
+void TExecuteForm::edtExit(FocusTarget next) {
     const std::optional<EditState> box = model_.FocusLost(ReadBox(), next);
     if (!box) return;
     SyncHistory();
@@ -304,7 +295,7 @@ LRESULT TExecuteForm::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             const FocusTarget target = !next || !IsChild(Handle(), next) ? FocusTarget::Elsewhere
                                        : next == edt_                    ? FocusTarget::TheBox
                                                                          : FocusTarget::DialogControl;
-            edtFocusLost(target);
+            edtExit(target);
             return result;
         }
         default: break;

@@ -14,30 +14,30 @@
 
 namespace velmora {
 
+// A file-open dialog owned by `owner`: the chosen file's full path, or
+// nothing when the user cancels.
+using OpenDialogFn = std::function<std::optional<std::string>(HWND owner)>;
+// The common file-open dialog, for programs and all files.
+std::optional<std::string> ShowOpenDialog(HWND owner);
+
 class TExecuteForm : public ModalForm {
 public:
-    // minimizeAfterExecuting reads the main window's option when OK succeeds.
-    explicit TExecuteForm(std::function<bool()> minimizeAfterExecuting);
+    // The command line goes to `shell`, its failures to `boxes`;
+    // minimizeAfterExecuting reads the main window's option when OK
+    // succeeds; Durchsuchen... asks `openDialog` for a file.
+    TExecuteForm(IShell& shell, IMessageBoxes& boxes, std::function<bool()> minimizeAfterExecuting,
+                 OpenDialogFn openDialog);
     ~TExecuteForm() override;
 
     // Creates the hidden window and its controls.
     void Create();
-
-    // The common file-open dialog: the chosen file's full path, or nothing
-    // when the user cancels. Tests replace it.
-    std::function<std::optional<std::string>(HWND owner)> OpenDialog;
 
     // Handlers, named after the control and the event.
     void bokClick();
     void bclClick();
     void bbrClick();
     void edtChange();
-    void edtExit();
-
-    HWND Control(int id) const { return Item(id); }
-    // The combo box's edit field, where typing happens.
-    HWND EditField() const { return edit_; }
-    const CommandHistory& History() const { return model_.History(); }
+    void edtExit(FocusTarget next);
 
     static constexpr int kImgId = kExecuteImgId;
     static constexpr int kLbl1Id = kExecuteLbl1Id;
@@ -59,7 +59,6 @@ private:
     LRESULT OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Unhook();
 
-    void edtFocusLost(FocusTarget next);
     void edtTyped();
     void edtBackspace();
     void edtSelect();
@@ -71,6 +70,7 @@ private:
 
     ExecuteModel model_;
     std::function<bool()> minimizeAfterExecuting_;
+    OpenDialogFn openDialog_;
     PngBitmap icon_;
     HWND edt_ = nullptr;
     HWND edit_ = nullptr;

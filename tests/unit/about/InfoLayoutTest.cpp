@@ -67,5 +67,53 @@ TEST(InfoLayout, AWrappedLabelKeepsItsScaledBoxAndGrowsOnlyDownwardsForItsLines)
     EXPECT_EQ(PlaceInfoLabel(licence, {357, 78}, 96), (LayoutRect{8, 186, 357, 78}));
 }
 
+// Colours and band per label: the header's labels on white (black title,
+// grey version, black date), the rest on the face colour, the two links
+// blue, underlined, in the window font.
+TEST(InfoLayout, EachLabelsLookGivesItsColourAndWhetherItLiesOnTheHeader) {
+    const struct {
+        int number;
+        bool onHeader;
+        bool windowText;
+        int red, green, blue;
+    } expected[] = {{1, true, false, 0, 0, 0},    {10, true, false, 120, 120, 120}, {2, true, false, 120, 120, 120},
+                    {15, true, false, 0, 0, 0},   {16, true, false, 0, 0, 0},      {3, false, true, 0, 0, 0},
+                    {4, false, true, 0, 0, 0},    {11, false, true, 0, 0, 0},      {12, false, false, 15, 100, 151},
+                    {14, false, false, 15, 100, 151}, {7, false, true, 0, 0, 0},   {6, false, true, 0, 0, 0}};
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.number);
+        const InfoStyle style = InfoLookStyle(Label(e.number).look);
+        EXPECT_EQ(style.onHeader, e.onHeader);
+        EXPECT_EQ(style.ink.windowText, e.windowText);
+        if (!e.windowText) {
+            EXPECT_EQ(style.ink.red, e.red);
+            EXPECT_EQ(style.ink.green, e.green);
+            EXPECT_EQ(style.ink.blue, e.blue);
+        }
+    }
+    for (int link : {12, 14}) {
+        const FontSpec font = InfoLookStyle(Label(link).look).font;
+        EXPECT_STREQ(font.face, "MS Sans Serif");
+        EXPECT_EQ(FontHeight(font, 144), -16);
+        EXPECT_TRUE(font.underline);
+    }
+    const FontSpec title = InfoLookStyle(Label(1).look).font;
+    EXPECT_STREQ(title.face, "Arial");
+    EXPECT_EQ(FontHeight(title, 96), -24);
+    EXPECT_FALSE(InfoLookStyle(Label(4).look).font.underline);
+}
+
+// Exactly Label12 and Label14 open something: the web page and a mail.
+TEST(InfoLayout, OnlyTheTwoLinkLabelsCarryATarget) {
+    for (std::size_t i = 0; i < kInfoLabelCount; ++i) {
+        const InfoLabel& label = kInfoLabels[i];
+        if (label.number == 12 || label.number == 14) continue;
+        EXPECT_EQ(label.link, InfoLink::None) << label.number;
+    }
+    EXPECT_EQ(InfoLinkTarget(Label(12).link), "http://www.velmora.example.org");
+    EXPECT_EQ(InfoLinkTarget(Label(14).link), "mailto:kontakt@velmora.example.org?subject=Feedback%20zu%20Velmora");
+    EXPECT_EQ(InfoLinkTarget(InfoLink::None), "");
+}
+
 }  // namespace
 }  // namespace velmora

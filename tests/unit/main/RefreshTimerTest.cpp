@@ -1,6 +1,7 @@
 // The refresh timer around a minimised main window: the snapshots taken,
 // the period the timer runs with, and the rows after coming back.
 #include "tests/unit/main/ProcessPageFixture.h"
+#include "ui/main/MainMenuModel.h"
 #include "ui/main/UpdateSpeed.h"
 
 namespace velmora {
@@ -43,8 +44,8 @@ TEST_F(MinimisedWindowTest, MinimisedTheTimerRestsAndNoTickTakesASnapshotAtAnySp
         Tick();
         EXPECT_EQ(system.snapshotsTaken, before);
         EXPECT_EQ(armed, 0);
-        EXPECT_EQ(timer.Period(), UpdatePeriodForTag(speed)) << "the chosen speed stays";
         Size(SizeKind::Restored);
+        EXPECT_EQ(armed, UpdatePeriodForTag(speed)) << "the chosen speed stays";
     }
 }
 
@@ -87,7 +88,7 @@ TEST_F(MinimisedWindowTest, ASpeedChosenWhileMinimisedTakesEffectWhenTheWindowIs
     Size(SizeKind::Restored);
     EXPECT_EQ(armed, 300);
     EXPECT_FALSE(timer.ChooseSpeed(5)) << "an unknown tag changes nothing";
-    EXPECT_EQ(timer.Period(), 300);
+    EXPECT_EQ(timer.ArmedPeriod(), 300);
 }
 
 TEST_F(MinimisedWindowTest, StoppedStaysStoppedAcrossMinimiseAndRestore) {
@@ -100,6 +101,20 @@ TEST_F(MinimisedWindowTest, StoppedStaysStoppedAcrossMinimiseAndRestore) {
     EXPECT_EQ(armed, 0);
     // Choosing a speed again arms the timer, as it always does.
     ASSERT_TRUE(timer.ChooseSpeed(kNormal));
+    EXPECT_EQ(timer.ArmedPeriod(), 1000);
+}
+
+// The menu's checked speed and the timer's first period are one fact: a
+// window that starts shows the speed it runs at.
+TEST(RefreshTimerStart, TheFirstPeriodIsThatOfTheSpeedItemTheMenuStartsChecked) {
+    const MainMenuModel menu;
+    std::vector<int> checked;
+    for (int item = kViewUpdateTimeHighItem; item <= kViewUpdateTimeStoppedItem; ++item) {
+        if (menu.Checked(item)) checked.push_back(item);
+    }
+    ASSERT_EQ(checked, (std::vector<int>{kViewUpdateTimeNormalItem}));
+    const RefreshTimer timer;
+    EXPECT_EQ(timer.ArmedPeriod(), UpdatePeriodForTag(menu.Tag(checked[0])));
     EXPECT_EQ(timer.ArmedPeriod(), 1000);
 }
 
