@@ -98,7 +98,7 @@ protected:
 
     fakes::FakeShell shell;
     fakes::FakeMessageBoxes boxes;
-    OpenDialogFn openDialog;  // none: Durchsuchen... is cancelled
+    OpenDialogFn openDialog = ShowOpenDialog;  // a test may script it
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TExecuteForm> form;
     int opened = 0;  // times the main window asked for the dialog
