@@ -118,7 +118,8 @@ TEST_F(DpiChangeTest, MainWindowTakesTheNewFontsColumnsAndMinimumSizeAndKeepsEve
 }
 
 TEST_F(DpiChangeTest, DialogsTakeTheNewFontsWithTheAboutDialogsArialFaces) {
-    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+    TExecuteForm run(
+        Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     run.Create();
     wintest::ThereAndBack(run.Handle(), dpi, other, [&](const wintest::WindowShot&) {
         wintest::ExpectDesignedLayout(run.Handle(), other);
@@ -140,7 +141,8 @@ TEST_F(DpiChangeTest, DialogsTakeTheNewFontsWithTheAboutDialogsArialFaces) {
             int label;
             LONG height;
         } fonts[] = {{1, -s.S(24)}, {10, -s.S(11)}, {15, -s.S(12)}, {3, -s.S(13)}, {4, otherFont}, {12, otherFont}};
-        for (const auto& f : fonts) EXPECT_EQ(FontHeight(GetDlgItem(about.Handle(), TInfoForm::LabelId(f.label))), f.height);
+        for (const auto& f : fonts)
+            EXPECT_EQ(FontHeight(GetDlgItem(about.Handle(), TInfoForm::LabelId(f.label))), f.height);
         EXPECT_NEAR(wintest::RectInParent(GetDlgItem(about.Handle(), TInfoForm::LabelId(15))).right, s.S(368), 1);
     });
 }
@@ -152,7 +154,8 @@ TEST_F(DpiChangeTest, AHundredChangesLeaveNoFontOfTheMainWindowBehind) {
 }
 
 TEST_F(DpiChangeTest, AHundredChangesLeaveNoFontOfTheDialogsBehind) {
-    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+    TExecuteForm run(
+        Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     run.Create();
     RoundTrips(run.Handle(), 100);
     TInfoForm about(Application().Shell());

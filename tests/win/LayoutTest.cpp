@@ -75,7 +75,8 @@ TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kMainClient, "client area");
     ExpectFrameAroundClient(form.Handle());
-    for (int id : {TForm1::kTaskViewId, TForm1::kProcessViewId}) ExpectPage(GetParent(wintest::Child(form.Handle(), id)));
+    for (int id : {TForm1::kTaskViewId, TForm1::kProcessViewId})
+        ExpectPage(GetParent(wintest::Child(form.Handle(), id)));
     for (const wintest::DesignedRect& d : wintest::kMainWindowLayout) {
         HWND control = wintest::Child(form.Handle(), d.id);
         RECT page{};
@@ -97,12 +98,14 @@ TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont
 }
 
 TEST_F(LayoutTest, RunDialogHasItsDesignedClientAreaAndControls) {
-    TExecuteForm form(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+    TExecuteForm form(
+        Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
     form.Create();
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kRunClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout)
+        ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
     RECT edt = RectInParent(wintest::Child(form.Handle(), TExecuteForm::kEdtId));
     EXPECT_NEAR(edt.left, S(64), Slack());
     EXPECT_NEAR(edt.top, S(64), Slack());
@@ -116,7 +119,8 @@ TEST_F(LayoutTest, AboutDialogHasItsDesignedClientAreaAndControls) {
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kAboutClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout)
+        ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
 }
 
 // The same read from outside, on the program as users start it.

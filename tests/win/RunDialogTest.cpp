@@ -37,8 +37,7 @@ TEST_F(RunDialogTest, CaptionFrameControlTextsAndPlaces) {
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout)
-        scaling.ExpectRect(RectInParent(Control(d.id)), d);
+    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) scaling.ExpectRect(RectInParent(Control(d.id)), d);
     EXPECT_EQ(WindowText(Control(TExecuteForm::kLbl1Id)),
               "Geben Sie den Namen eines Programms, Ordners, Dokuments oder einer Internetressource an.");
     EXPECT_EQ(WindowText(Control(TExecuteForm::kBokId)), "OK");

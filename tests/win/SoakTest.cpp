@@ -118,8 +118,8 @@ TEST(SoakTest, ResourcesReturnToTheirStartValuesAfterManyRefreshes) {
     form->Create();
     TInfoForm info(app.Shell());
     info.Create();
-    TExecuteForm execute(app.Shell(), app.MessageBoxes(), [&form] { return form->MinimizeAfterExecuting(); },
-                         ShowOpenDialog);
+    TExecuteForm execute(
+        app.Shell(), app.MessageBoxes(), [&form] { return form->MinimizeAfterExecuting(); }, ShowOpenDialog);
     execute.Create();
     // The dialogs are closed by a timer as soon as they are shown.
     form->ShowInfoForm = [&info] {

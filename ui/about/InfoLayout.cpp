@@ -23,7 +23,8 @@ InfoStyle InfoLookStyle(InfoLook look) {
         case InfoLook::Version: return {{"Arial", 0, 11}, {false, 120, 120, 120}, true};
         case InfoLook::Date: return {{"Arial", 0, 12, true}, kBlack, true};
         case InfoLook::Heading: return {{"Arial", 0, 13, true}, kWindowText, false};
-        case InfoLook::Link: return {{kWindowFont.face, kWindowFont.points, 0, false, true}, {false, 15, 100, 151}, false};
+        case InfoLook::Link:
+            return {{kWindowFont.face, kWindowFont.points, 0, false, true}, {false, 15, 100, 151}, false};
         default: return {kWindowFont, kWindowText, false};
     }
 }

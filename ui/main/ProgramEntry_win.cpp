@@ -23,8 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         Form1.Create();
         TInfoForm InfoForm(app.Shell());
         InfoForm.Create();
-        TExecuteForm ExecuteForm(app.Shell(), app.MessageBoxes(), [&Form1] { return Form1.MinimizeAfterExecuting(); },
-                                 ShowOpenDialog);
+        TExecuteForm ExecuteForm(
+            app.Shell(), app.MessageBoxes(), [&Form1] { return Form1.MinimizeAfterExecuting(); }, ShowOpenDialog);
         ExecuteForm.Create();
         Form1.ShowInfoForm = [&InfoForm] { InfoForm.ShowModal(); };
         Form1.ShowExecuteForm = [&ExecuteForm] { ExecuteForm.ShowModal(); };

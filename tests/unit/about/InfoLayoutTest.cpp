@@ -76,10 +76,11 @@ TEST(InfoLayout, EachLabelsLookGivesItsColourAndWhetherItLiesOnTheHeader) {
         bool onHeader;
         bool windowText;
         int red, green, blue;
-    } expected[] = {{1, true, false, 0, 0, 0},    {10, true, false, 120, 120, 120}, {2, true, false, 120, 120, 120},
-                    {15, true, false, 0, 0, 0},   {16, true, false, 0, 0, 0},      {3, false, true, 0, 0, 0},
-                    {4, false, true, 0, 0, 0},    {11, false, true, 0, 0, 0},      {12, false, false, 15, 100, 151},
-                    {14, false, false, 15, 100, 151}, {7, false, true, 0, 0, 0},   {6, false, true, 0, 0, 0}};
+    } expected[] = {
+        {1, true, false, 0, 0, 0},        {10, true, false, 120, 120, 120}, {2, true, false, 120, 120, 120},
+        {15, true, false, 0, 0, 0},       {16, true, false, 0, 0, 0},       {3, false, true, 0, 0, 0},
+        {4, false, true, 0, 0, 0},        {11, false, true, 0, 0, 0},       {12, false, false, 15, 100, 151},
+        {14, false, false, 15, 100, 151}, {7, false, true, 0, 0, 0},        {6, false, true, 0, 0, 0}};
     for (const auto& e : expected) {
         SCOPED_TRACE(e.number);
         const InfoStyle style = InfoLookStyle(Label(e.number).look);
