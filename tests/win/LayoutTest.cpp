@@ -1,6 +1,8 @@
 // Every window keeps its designed layout on the session's screen: the 96-DPI
-// figures times DPI / 96, whatever frame the system draws around the main
-// window. Runs in the normal session, at 144 DPI and under Windows 10 frames.
+// figures times DPI / 96, exactly, whatever frame the system draws around
+// the main window. Runs in the normal session, at 144 DPI and under Windows
+// 10 frames.
+#include "DpiChange.h"
 #include "Layouts.h"
 #include "StartedProgram.h"
 #include "WinTestSupport.h"
@@ -76,15 +78,10 @@ TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont
     ExpectSize(client, wintest::kMainClient, "client area");
     ExpectFrameAroundClient(form.Handle());
     for (int page = 0; page < 2; ++page) ExpectPage(form.Page(page));
-    for (const wintest::DesignedRect& d : wintest::kMainWindowLayout) {
-        HWND control = form.Control(d.id);
-        RECT page{};
-        GetClientRect(GetParent(control), &page);
-        ExpectOnPage(RectInParent(control), d, page, wintest::kMainPage);
-    }
-    HWND view = form.Control(TForm1::kProcessViewId);
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
+    HWND view = wintest::Child(form.Handle(), TForm1::kProcessViewId);
     for (int column = 0; column < 4; ++column) {
-        EXPECT_NEAR(ListView_GetColumnWidth(view, column), S(wintest::kProcessColumnWidths[column]), Slack()) << column;
+        EXPECT_EQ(ListView_GetColumnWidth(view, column), S(wintest::kProcessColumnWidths[column])) << column;
     }
     EXPECT_EQ(FontHeight(form.Control(TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
 
@@ -102,11 +99,7 @@ TEST_F(LayoutTest, RunDialogHasItsDesignedClientAreaAndControls) {
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kRunClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout) ExpectRect(RectInParent(form.Control(d.id)), d);
-    RECT edt = RectInParent(form.Control(TExecuteForm::kEdtId));
-    EXPECT_NEAR(edt.left, S(64), Slack());
-    EXPECT_NEAR(edt.top, S(64), Slack());
-    EXPECT_NEAR(edt.right - edt.left, S(281), Slack());
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
     EXPECT_EQ(FontHeight(form.Control(TExecuteForm::kBokId)), -MulDiv(8, dpi, 72));
 }
 
@@ -116,7 +109,7 @@ TEST_F(LayoutTest, AboutDialogHasItsDesignedClientAreaAndControls) {
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kAboutClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout) ExpectRect(RectInParent(form.Control(d.id)), d);
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
 }
 
 // The same read from outside, on the program as users start it.
