@@ -19,6 +19,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -248,6 +249,42 @@ TEST_F(DpiChangeTest, AChangeNestedInTheMoveCarriesEachColumnWidthFromTheDpiItIs
             << column;
     }
     EXPECT_EQ(FontHeight(view), -MulDiv(8, 120, 72));
+}
+
+// No control draws during the change: whenever a control takes its new
+// font or its new place, it is not visible (the window itself is).
+struct SeenVisible {
+    int messages = 0;
+    int visible = 0;
+};
+LRESULT CALLBACK WatchVisible(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& seen = *reinterpret_cast<SeenVisible*>(data);
+    if (message == WM_SETFONT || message == WM_WINDOWPOSCHANGED) {
+        ++seen.messages;
+        seen.visible += IsWindowVisible(control) ? 1 : 0;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+TEST_F(DpiChangeTest, NoControlIsVisibleWhileItTakesItsNewFontAndPlace) {
+    TExecuteForm run([] { return false; });
+    run.Create();
+    ShowWindow(run.Handle(), SW_SHOWNA);
+    TForm1 form(WindowsSystem());
+    form.Create();
+    for (const auto& [window, id] : {std::pair{run.Handle(), int{TExecuteForm::kBokId}},
+                                     std::pair{form.Handle(), int{TForm1::kProcessViewId}}}) {
+        HWND control = wintest::Child(window, id);
+        ASSERT_TRUE(IsWindowVisible(control)) << id;
+        SeenVisible seen;
+        SetWindowSubclass(control, WatchVisible, 1, reinterpret_cast<DWORD_PTR>(&seen));
+        MoveTo(window, other);
+        RemoveWindowSubclass(control, WatchVisible, 1);
+        EXPECT_GE(seen.messages, 2) << id;
+        EXPECT_EQ(seen.visible, 0) << id;
+        EXPECT_TRUE(IsWindowVisible(window) && IsWindowVisible(control)) << id;
+    }
+    EXPECT_FALSE(IsWindowVisible(wintest::Child(form.Handle(), TForm1::kTaskViewId))) << "the hidden page";
 }
 
 // The controls of a dialog are destroyed while the font they show exists.
