@@ -101,8 +101,8 @@ SIZE DesignedClient(HWND window) {
 // window font where `face` is null.
 HFONT MakeTestFont(const char* face, int pixels, bool bold, bool underline, int dpi) {
     const int height = face ? -MulDiv(pixels, dpi, 96) : -MulDiv(8, dpi, 72);
-    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0,
-                       0, 0, face ? L"Arial" : L"MS Sans Serif");
+    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                       0, face ? L"Arial" : L"MS Sans Serif");
 }
 
 // The size of `window`'s text in `font`: on one line, or wrapped at `wrap`.

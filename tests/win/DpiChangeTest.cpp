@@ -272,8 +272,8 @@ TEST_F(DpiChangeTest, NoControlIsVisibleWhileItTakesItsNewFontAndPlace) {
     ShowWindow(run.Handle(), SW_SHOWNA);
     TForm1 form(WindowsSystem());
     form.Create();
-    for (const auto& [window, id] : {std::pair{run.Handle(), int{TExecuteForm::kBokId}},
-                                     std::pair{form.Handle(), int{TForm1::kProcessViewId}}}) {
+    for (const auto& [window, id] :
+         {std::pair{run.Handle(), int{TExecuteForm::kBokId}}, std::pair{form.Handle(), int{TForm1::kProcessViewId}}}) {
         HWND control = wintest::Child(window, id);
         ASSERT_TRUE(IsWindowVisible(control)) << id;
         SeenVisible seen;

@@ -61,20 +61,13 @@ struct DesignedLabel {
     bool underline;
 };
 constexpr DesignedLabel kAboutLabels[] = {
-    {1, 48, 11, 0, 0, false, "Arial", 24, false, false},
-    {10, 54, 33, 0, 0, false, "Arial", 11, false, false},
-    {2, 166, 33, 0, 0, true, "Arial", 11, false, false},
-    {15, 368, 16, 0, 0, true, "Arial", 12, true, false},
-    {16, 368, 32, 0, 0, true, "Arial", 12, true, false},
-    {3, 8, 83, 0, 0, false, "Arial", 13, true, false},
-    {4, 8, 104, 0, 0, false, nullptr, 0, false, false},
-    {11, 8, 122, 0, 0, false, nullptr, 0, false, false},
-    {12, 64, 122, 0, 0, false, nullptr, 0, false, true},
-    {13, 8, 140, 0, 0, false, nullptr, 0, false, false},
-    {14, 64, 140, 0, 0, false, nullptr, 0, false, true},
-    {5, 8, 165, 0, 0, false, "Arial", 13, true, false},
-    {7, 8, 186, 357, 78, false, nullptr, 0, false, false},
-    {8, 8, 275, 0, 0, false, "Arial", 13, true, false},
+    {1, 48, 11, 0, 0, false, "Arial", 24, false, false},   {10, 54, 33, 0, 0, false, "Arial", 11, false, false},
+    {2, 166, 33, 0, 0, true, "Arial", 11, false, false},   {15, 368, 16, 0, 0, true, "Arial", 12, true, false},
+    {16, 368, 32, 0, 0, true, "Arial", 12, true, false},   {3, 8, 83, 0, 0, false, "Arial", 13, true, false},
+    {4, 8, 104, 0, 0, false, nullptr, 0, false, false},    {11, 8, 122, 0, 0, false, nullptr, 0, false, false},
+    {12, 64, 122, 0, 0, false, nullptr, 0, false, true},   {13, 8, 140, 0, 0, false, nullptr, 0, false, false},
+    {14, 64, 140, 0, 0, false, nullptr, 0, false, true},   {5, 8, 165, 0, 0, false, "Arial", 13, true, false},
+    {7, 8, 186, 357, 78, false, nullptr, 0, false, false}, {8, 8, 275, 0, 0, false, "Arial", 13, true, false},
     {6, 8, 296, 351, 52, false, nullptr, 0, false, false},
 };
 constexpr int kFittedLabelSlack = 3;

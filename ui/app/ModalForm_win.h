@@ -1,7 +1,7 @@
 // A dialog window shown modally: fixed dialog frame with only the system
 // menu, client size given at 96 DPI and laid out for the DPI of its screen
-// (ScaledWindow_win.h), centred on the primary monitor, Enter and Esc routed to a default and a
-// cancel button. Lives for the program's run; ShowModal shows it, Close
+// (ScaledWindow_win.h), centred on the primary monitor, Enter and Esc routed
+// to a default and a cancel button. Lives for the program's run; ShowModal shows it, Close
 // hides it and ends the modal loop.
 #pragma once
 
