@@ -1,7 +1,9 @@
 // Each window moved to a screen of another DPI and back, in this process:
 // what the started program's test cannot see from outside (the fonts
-// themselves, columns, minimum size, that nothing but the layout changed)
-// and that a hundred changes leave no font behind.
+// themselves, columns, minimum size, that nothing but the layout changed),
+// that a hundred changes leave no font behind, a change nested in the move,
+// that the layout check catches a control left behind, and that a dialog's
+// controls go before its font.
 #include "DpiChange.h"
 #include "Layouts.h"
 #include "WinTestSupport.h"
@@ -12,9 +14,13 @@
 #include "ui/app/Layout_win.h"
 
 #include <commctrl.h>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <string>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -161,6 +167,158 @@ TEST_F(DpiChangeTest, AHundredChangesLeaveNoFontOfTheDialogsBehind) {
     TInfoForm about(Application().Shell());
     about.Create();
     RoundTrips(about.Handle(), 100);
+}
+
+// The failures `check` reports, caught rather than counted, one a line.
+std::string FailuresOf(const std::function<void()>& check) {
+    testing::TestPartResultArray results;
+    {
+        testing::ScopedFakeTestPartResultReporter reporter(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+        check();
+    }
+    std::string all;
+    for (int i = 0; i < results.size(); ++i) all += std::string(results.GetTestPartResult(i).message()) + "\n";
+    return all;
+}
+
+// Tells `window` it moved to a screen of `dpi`, suggesting its designed
+// outer size there.
+void MoveTo(HWND window, int dpi) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const SIZE size = wintest::DesignedOuterSize(window, dpi);
+    ASSERT_TRUE(wintest::SendDpiChanged(window, dpi, {r.left, r.top, r.left + size.cx, r.top + size.cy}));
+}
+
+// After a change of DPI, one control put back where the old DPI had it:
+// the layout check must name it. Before that, it must find nothing.
+void ExpectLeftBehindCaught(HWND window, int id, const char* name, int other) {
+    HWND control = wintest::Child(window, id);
+    ASSERT_TRUE(control) << name;
+    const RECT old = wintest::RectInParent(control);
+    MoveTo(window, other);
+    EXPECT_EQ(FailuresOf([&] { wintest::ExpectDesignedLayout(window, other); }), "") << name;
+    MoveWindow(control, old.left, old.top, old.right - old.left, old.bottom - old.top, FALSE);
+    const std::string failures = FailuresOf([&] { wintest::ExpectDesignedLayout(window, other); });
+    EXPECT_NE(failures.find(name), std::string::npos) << name << " left behind was not caught:\n" << failures;
+}
+
+TEST_F(DpiChangeTest, TheLayoutCheckCatchesAControlLeftAtItsOldPlaceAndOneInNoTable) {
+    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+    run.Create();
+    ExpectLeftBehindCaught(run.Handle(), TExecuteForm::kEdtId, "edt", other);
+    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, run.Handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(999)), GetModuleHandleA(nullptr), nullptr);
+    const std::string failures = FailuresOf([&] { wintest::ExpectDesignedLayout(run.Handle(), other); });
+    EXPECT_NE(failures.find("control 999 (Static) is in no table"), std::string::npos) << failures;
+
+    TInfoForm about(Application().Shell());
+    about.Create();
+    ExpectLeftBehindCaught(about.Handle(), TInfoForm::LabelId(12), "Label12", other);
+
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
+    form.Create();
+    ExpectLeftBehindCaught(form.Handle(), TForm1::kFinalizeProcessBtnId, "FinalizeProcessBtn", other);
+}
+
+// Windows sends WM_DPICHANGED from inside the move to the suggested
+// rectangle when that rectangle lies on a screen of a third DPI. The column
+// widths must be carried once per change, each from the DPI they are at.
+struct Nested {
+    int dpi;
+    bool armed = true;
+};
+LRESULT CALLBACK NestChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& nested = *reinterpret_cast<Nested*>(data);
+    if (message == WM_WINDOWPOSCHANGED && nested.armed) {
+        nested.armed = false;
+        RECT r{};
+        GetWindowRect(window, &r);
+        wintest::SendDpiChanged(window, nested.dpi, r);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(DpiChangeTest, AChangeNestedInTheMoveCarriesEachColumnWidthFromTheDpiItIsAt) {
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
+    form.Create();
+    HWND main = form.Handle();
+    HWND view = wintest::Child(main, TForm1::kProcessViewId);
+    Nested nested{120};
+    SetWindowSubclass(main, NestChange, 1, reinterpret_cast<DWORD_PTR>(&nested));
+    MoveTo(main, other);
+    RemoveWindowSubclass(main, NestChange, 1);
+    ASSERT_FALSE(nested.armed);
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(ListView_GetColumnWidth(view, column), MulDiv(wintest::kProcessColumnWidths[column], 120, 96))
+            << column;
+    }
+    EXPECT_EQ(FontHeight(view), -MulDiv(8, 120, 72));
+}
+
+// No control draws during the change: whenever a control takes its new
+// font or its new place, it is not visible (the window itself is).
+struct SeenVisible {
+    int messages = 0;
+    int visible = 0;
+};
+LRESULT CALLBACK WatchVisible(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& seen = *reinterpret_cast<SeenVisible*>(data);
+    if (message == WM_SETFONT || message == WM_WINDOWPOSCHANGED) {
+        ++seen.messages;
+        seen.visible += IsWindowVisible(control) ? 1 : 0;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+TEST_F(DpiChangeTest, NoControlIsVisibleWhileItTakesItsNewFontAndPlace) {
+    TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+    run.Create();
+    ShowWindow(run.Handle(), SW_SHOWNA);
+    TForm1 form(WindowsSystem(), Application().MessageBoxes());
+    form.Create();
+    for (const auto& [window, id] :
+         {std::pair{run.Handle(), int{TExecuteForm::kBokId}}, std::pair{form.Handle(), int{TForm1::kProcessViewId}}}) {
+        HWND control = wintest::Child(window, id);
+        ASSERT_TRUE(IsWindowVisible(control)) << id;
+        SeenVisible seen;
+        SetWindowSubclass(control, WatchVisible, 1, reinterpret_cast<DWORD_PTR>(&seen));
+        MoveTo(window, other);
+        RemoveWindowSubclass(control, WatchVisible, 1);
+        EXPECT_GE(seen.messages, 2) << id;
+        EXPECT_EQ(seen.visible, 0) << id;
+        EXPECT_TRUE(IsWindowVisible(window) && IsWindowVisible(control)) << id;
+    }
+    EXPECT_FALSE(IsWindowVisible(wintest::Child(form.Handle(), TForm1::kTaskViewId))) << "the hidden page";
+}
+
+// The controls of a dialog are destroyed while the font they show exists.
+struct FontAtDestroy {
+    bool destroyed = false;
+    bool fontAlive = false;
+};
+LRESULT CALLBACK WatchDestroy(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& seen = *reinterpret_cast<FontAtDestroy*>(data);
+    if (message == WM_DESTROY) {
+        seen.destroyed = true;
+        seen.fontAlive = GetObjectType(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0))) == OBJ_FONT;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, WatchDestroy, 1);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+TEST_F(DpiChangeTest, ADialogsControlsAreDestroyedBeforeTheFontTheyShow) {
+    FontAtDestroy seen;
+    {
+        TExecuteForm run(Application().Shell(), Application().MessageBoxes(), [] { return false; }, ShowOpenDialog);
+        run.Create();
+        SetWindowSubclass(wintest::Child(run.Handle(), TExecuteForm::kBokId), WatchDestroy, 1,
+                          reinterpret_cast<DWORD_PTR>(&seen));
+    }
+    EXPECT_TRUE(seen.destroyed);
+    EXPECT_TRUE(seen.fontAlive) << "bok was destroyed after its font";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Every window keeps its designed layout on the session's screen: the 96-DPI
-// figures times DPI / 96, whatever frame the system draws around the main
-// window. Runs in the normal session, at 144 DPI and under Windows 10 frames.
+// figures times DPI / 96, exactly, whatever frame the system draws around
+// the main window. Runs in the normal session, at 144 DPI and under Windows
+// 10 frames.
+#include "DpiChange.h"
 #include "Layouts.h"
 #include "StartedProgram.h"
 #include "WinTestSupport.h"
@@ -77,15 +79,10 @@ TEST_F(LayoutTest, MainWindowHasItsDesignedClientAreaPagesControlsColumnsAndFont
     ExpectFrameAroundClient(form.Handle());
     for (int id : {TForm1::kTaskViewId, TForm1::kProcessViewId})
         ExpectPage(GetParent(wintest::Child(form.Handle(), id)));
-    for (const wintest::DesignedRect& d : wintest::kMainWindowLayout) {
-        HWND control = wintest::Child(form.Handle(), d.id);
-        RECT page{};
-        GetClientRect(GetParent(control), &page);
-        ExpectOnPage(RectInParent(control), d, page, wintest::kMainPage);
-    }
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
     HWND view = wintest::Child(form.Handle(), TForm1::kProcessViewId);
     for (int column = 0; column < 4; ++column) {
-        EXPECT_NEAR(ListView_GetColumnWidth(view, column), S(wintest::kProcessColumnWidths[column]), Slack()) << column;
+        EXPECT_EQ(ListView_GetColumnWidth(view, column), S(wintest::kProcessColumnWidths[column])) << column;
     }
     EXPECT_EQ(FontHeight(wintest::Child(form.Handle(), TForm1::kFinalizeProcessBtnId)), -MulDiv(8, dpi, 72));
 
@@ -104,12 +101,7 @@ TEST_F(LayoutTest, RunDialogHasItsDesignedClientAreaAndControls) {
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kRunClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kRunDialogLayout)
-        ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
-    RECT edt = RectInParent(wintest::Child(form.Handle(), TExecuteForm::kEdtId));
-    EXPECT_NEAR(edt.left, S(64), Slack());
-    EXPECT_NEAR(edt.top, S(64), Slack());
-    EXPECT_NEAR(edt.right - edt.left, S(281), Slack());
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
     EXPECT_EQ(FontHeight(wintest::Child(form.Handle(), TExecuteForm::kBokId)), -MulDiv(8, dpi, 72));
 }
 
@@ -119,8 +111,7 @@ TEST_F(LayoutTest, AboutDialogHasItsDesignedClientAreaAndControls) {
     RECT client{};
     GetClientRect(form.Handle(), &client);
     ExpectSize(client, wintest::kAboutClient, "client area");
-    for (const wintest::DesignedRect& d : wintest::kAboutDialogLayout)
-        ExpectRect(RectInParent(wintest::Child(form.Handle(), d.id)), d);
+    wintest::ExpectDesignedLayout(form.Handle(), dpi);
 }
 
 // The same read from outside, on the program as users start it.

@@ -47,12 +47,46 @@ constexpr DesignedRect kAboutDialogLayout[] = {
 };
 constexpr SIZE kAboutClient{377, 393};
 
-// Figures at 96 DPI scaled to the session's screen: exact at 96 DPI, within
-// a pixel of rounding elsewhere.
+// The about dialog's labels: where each starts (a right-aligned one: where
+// it ends) and, for a wrapped one, its box; the others take their text's
+// size in their font and 3 px more. A face of null is the window font,
+// "MS Sans Serif" 8 pt; the links are that font underlined.
+struct DesignedLabel {
+    int number;  // LabelN
+    int x, y, width, height;
+    bool right;
+    const char* face;
+    int pixels;
+    bool bold;
+    bool underline;
+};
+constexpr DesignedLabel kAboutLabels[] = {
+    {1, 48, 11, 0, 0, false, "Arial", 24, false, false},   {10, 54, 33, 0, 0, false, "Arial", 11, false, false},
+    {2, 166, 33, 0, 0, true, "Arial", 11, false, false},   {15, 368, 16, 0, 0, true, "Arial", 12, true, false},
+    {16, 368, 32, 0, 0, true, "Arial", 12, true, false},   {3, 8, 83, 0, 0, false, "Arial", 13, true, false},
+    {4, 8, 104, 0, 0, false, nullptr, 0, false, false},    {11, 8, 122, 0, 0, false, nullptr, 0, false, false},
+    {12, 64, 122, 0, 0, false, nullptr, 0, false, true},   {13, 8, 140, 0, 0, false, nullptr, 0, false, false},
+    {14, 64, 140, 0, 0, false, nullptr, 0, false, true},   {5, 8, 165, 0, 0, false, "Arial", 13, true, false},
+    {7, 8, 186, 357, 78, false, nullptr, 0, false, false}, {8, 8, 275, 0, 0, false, "Arial", 13, true, false},
+    {6, 8, 296, 351, 52, false, nullptr, 0, false, false},
+};
+constexpr int kFittedLabelSlack = 3;
+
+// The run dialog's two controls that the font sizes: Label1 takes its
+// text's size, the closed combo box its font's height.
+constexpr POINT kRunLabel1{8, 67};
+constexpr DesignedRect kRunCombo{TExecuteForm::kEdtId, "edt", 64, 64, 281, 200};
+
+// The main window's bevel (2 px) and margins (5 px) around the page control.
+constexpr int kMainBevel = 2;
+constexpr int kMainMargin = 5;
+
+// Figures at 96 DPI scaled to the session's screen, each on its own, as
+// MulDiv rounds: exact at every DPI (no tolerance left).
 struct Scaling {
     int dpi = 96;
     int S(int value) const { return MulDiv(value, dpi, 96); }
-    int Slack() const { return dpi == 96 ? 0 : 1; }
+    int Slack() const { return 0; }
 
     void ExpectRect(const RECT& r, const DesignedRect& d) const {
         EXPECT_NEAR(r.left, S(d.x), Slack()) << d.name;

@@ -1,5 +1,7 @@
 // The shipped program's three windows moved to a screen of another DPI and
-// back, told so from another process as Windows tells them.
+// back, told so from another process as Windows tells them: every control
+// where the design puts it before, there and after, and the numbers of the
+// way there and back printed.
 #include "DpiChange.h"
 #include "StartedProgram.h"
 
@@ -59,6 +61,7 @@ TEST(StartedProgramTest, EachWindowFollowsAChangeOfDpiAndReturnsToItsLayoutExact
         SCOPED_TRACE(w.name);
         ASSERT_TRUE(w.window);
         Print(w.name, w.window);
+        wintest::ExpectDesignedLayout(w.window, dpi);
         HWND label = w.textSizedLabel ? wintest::Child(w.window, w.textSizedLabel) : nullptr;
         const LONG lineHeight = label ? Height(label) : 0;
         wintest::ThereAndBack(w.window, dpi, other, [&](const wintest::WindowShot&) {
@@ -69,6 +72,9 @@ TEST(StartedProgramTest, EachWindowFollowsAChangeOfDpiAndReturnsToItsLayoutExact
                 EXPECT_NEAR(Height(label), MulDiv(lineHeight, other, dpi), 3);
             }
         });
+        std::printf("back at %d DPI:\n", dpi);
+        Print(w.name, w.window);
+        wintest::ExpectDesignedLayout(w.window, dpi);
     }
 }
 

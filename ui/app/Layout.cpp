@@ -52,6 +52,44 @@ LayoutRect PlaceControl(const DesignedControl& control, LayoutSize designedParen
     return place;
 }
 
+// The frame is measured rather than computed: the computation knows no menu
+// bar that wraps onto a second line. The target is taken anew in each
+// round, because the system moves a window that a resize takes onto a
+// screen of another DPI there from inside the resize; the rounds after a
+// resize catch that and a menu bar that the resize made wrap or unwrap.
+void FitClientArea(IScaledFrame& window, LayoutSize designed) {
+    constexpr int kRounds = 4;
+    for (int round = 0; round < kRounds; ++round) {
+        const LayoutSize target = Scale(designed, window.Dpi());
+        const LayoutSize client = window.ClientSize();
+        if (client == target) return;
+        const LayoutSize outer = window.OuterSize();
+        window.Resize({outer.width + target.width - client.width, outer.height + target.height - client.height});
+    }
+}
+
+// Scaling the outer size as a whole would scale the frame too, whose
+// caption, menu bar and borders round on their own: the client area would
+// land a pixel or two off. The client area of a sizeable window is what the
+// frame of its present DPI leaves of its outer size, carried through its
+// 96-DPI figure, so that a window at its designed size lands on its designed
+// size at the new DPI and comes back to its first size on the way back,
+// also where the system draws the frame at another DPI than the window's.
+LayoutSize ScaledOuterSize(const IScaledFrame& window, int newDpi, const LayoutSize* fixedClient) {
+    const int dpi = UsableDpi(newDpi);
+    const LayoutSize frame = window.FrameAt(dpi);
+    LayoutSize client;
+    if (fixedClient) {
+        client = Scale(*fixedClient, dpi);
+    } else {
+        const LayoutSize outer = window.OuterSize();
+        const LayoutSize oldFrame = window.FrameAt(window.Dpi());
+        client = {Rescale(outer.width - oldFrame.width, window.Dpi(), dpi),
+                  Rescale(outer.height - oldFrame.height, window.Dpi(), dpi)};
+    }
+    return {client.width + frame.width, client.height + frame.height};
+}
+
 int FontHeightForPoints(int points, int dpi) {
     return -MulDivRounded(points, dpi, 72);
 }

@@ -82,4 +82,34 @@ int FontHeight(const FontSpec& spec, int dpi);
 // The program's window font, "MS Sans Serif" 8 pt.
 constexpr FontSpec kWindowFont{"MS Sans Serif", 8, 0};
 
+// What the window base asks of a top-level window while it sizes it for a
+// DPI. Layout_win.h answers for a real window; the native tests answer with
+// a fake.
+class IScaledFrame {
+public:
+    // The DPI the window is laid out for now.
+    virtual int Dpi() const = 0;
+    virtual LayoutSize OuterSize() const = 0;
+    virtual LayoutSize ClientSize() const = 0;
+    // What frame, caption and menu bar add around the client area at `dpi`,
+    // as the system computes it for that DPI.
+    virtual LayoutSize FrameAt(int dpi) const = 0;
+    // Resizes the window, keeping its top left corner. The system may move
+    // it to a screen of another DPI from inside, and change Dpi().
+    virtual void Resize(LayoutSize outer) = 0;
+
+protected:
+    ~IScaledFrame() = default;
+};
+
+// Resizes `window` until its client area is `designed` (at 96 DPI) scaled
+// to the window's DPI, whatever the frame and menu bar take.
+void FitClientArea(IScaledFrame& window, LayoutSize designed);
+
+// The outer size a window takes on a screen of `newDpi`: the frame of that
+// DPI around a client area of `fixedClient` (at 96 DPI) scaled to it, or,
+// where the window has no fixed client area (null), around the one it has
+// now carried to that DPI.
+LayoutSize ScaledOuterSize(const IScaledFrame& window, int newDpi, const LayoutSize* fixedClient);
+
 }  // namespace velmora

@@ -122,20 +122,16 @@ void MoveControl(HWND control, const LayoutRect& place) {
     SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The frame's size is measured rather than computed: AdjustWindowRectEx
-// knows neither the window's DPI nor a menu bar that wraps onto a second line.
-// A second round catches a menu bar that the first one made wrap or unwrap.
-void FitClientArea(HWND window, LayoutSize client) {
-    for (int round = 0; round < 2; ++round) {
-        RECT outer{}, actual{};
-        GetWindowRect(window, &outer);
-        GetClientRect(window, &actual);
-        const int dx = client.width - actual.right;
-        const int dy = client.height - actual.bottom;
-        if (dx == 0 && dy == 0) return;
-        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+LayoutSize FrameSize(DWORD style, DWORD exStyle, bool menu, int dpi) {
+    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi =
+        LookupProc<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+    RECT r{};
+    if (!adjustForDpi || !adjustForDpi(&r, style, menu, exStyle, static_cast<UINT>(dpi))) {
+        r = RECT{};
+        AdjustWindowRectEx(&r, style, menu, exStyle);
     }
+    return {r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace velmora

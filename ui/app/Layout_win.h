@@ -58,8 +58,10 @@ void ReplaceFont(HWND window, FontHandle& held, FontHandle replacement, HFONT st
 HWND CreateControl(HWND parent, const ControlKind& entry, const LayoutRect& place, HFONT font);
 void MoveControl(HWND control, const LayoutRect& place);
 
-// Resizes `window` so that its client area is `client`, whatever the frame
-// and menu bar take, keeping its top left corner.
-void FitClientArea(HWND window, LayoutSize client);
+// What frame, caption and menu bar (a one-line one, where `menu`) of a
+// window of `style` add around its client area at `dpi`: the system's
+// figures for that DPI where it computes them per DPI (Windows 10 1607 and
+// later), else for the system's DPI.
+LayoutSize FrameSize(DWORD style, DWORD exStyle, bool menu, int dpi);
 
 }  // namespace velmora

@@ -24,31 +24,15 @@ void SetOwner(HWND window, HWND owner) {
 
 }  // namespace
 
-// Laid out for the primary screen, where it shows; once the window exists,
-// for the screen the system says it is on.
 void ModalForm::CreateForm(const char* className, const char* caption, LayoutSize client, bool topmost) {
     topmost_ = topmost;
-    dpi_ = DpiAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0);
-    const LayoutSize scaled = Scale(client, dpi_);
-    RECT r{0, 0, scaled.width, scaled.height};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    CreateHandle(className, caption, style, exStyle, 0, 0, r.right - r.left, r.bottom - r.top, Application().Handle());
-    dpi_ = WindowDpi(Handle());
-    FitClientArea(Handle(), Scale(client, dpi_));
-    CenterOnPrimaryMonitor();
-    font_ = MakeWindowFont(dpi_);
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    CreateScaled({className, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                  static_cast<DWORD>(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (topmost ? WS_EX_TOPMOST : 0)), client,
+                  true, Application().Handle()});
 }
 
-void ModalForm::CenterOnPrimaryMonitor() {
-    RECT r{};
-    GetWindowRect(Handle(), &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+POINT ModalForm::Centre(LayoutSize outer) const {
+    return {(GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2};
 }
 
 void ModalForm::ShowModal() {
@@ -71,7 +55,7 @@ void ModalForm::ShowModal() {
     // it out again when the owner leaves the band.
     SetTopmost(Handle(), topmost_ || IsTopmost(ModalOwner()));
     // Every showing starts centred, wherever the user left it last time.
-    CenterOnPrimaryMonitor();
+    CentreWindow();
     ShowWindow(Handle(), SW_SHOWNORMAL);
     FormShow();
     Application().RunModal(Handle(), closed_);
@@ -86,18 +70,6 @@ void ModalForm::Close() {
     disabled_.reset();
     ShowWindow(Handle(), SW_HIDE);
     SetOwner(Handle(), Application().Handle());
-}
-
-// New fonts on every control before the old ones go, the layout of the new
-// DPI, and the place the system suggests; nothing else changes.
-void ModalForm::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = UsableDpi(dpi);
-    ReplaceFont(Handle(), font_, MakeWindowFont(dpi_));
-    RemakeFonts();
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayoutControls();
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 LRESULT ModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,8 +94,7 @@ LRESULT ModalForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE: Close(); return 0;
-        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
-        default: return Default(message, wParam, lParam);
+        default: return ScaledWindow::OnMessage(message, wParam, lParam);
     }
 }
 

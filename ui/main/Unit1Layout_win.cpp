@@ -95,26 +95,11 @@ POINT DesktopCentred(int width, int height) {
 
 }  // namespace
 
-// Laid out for the screen the window opens on: first the one that shows the
-// desktop's centre, then, once the window exists, the one the system says
-// it is on.
 void TForm1::Create() {
     menu_.Build();
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const DWORD exStyle = FirstExStyle();
-    dpi_ = DpiAt(DesktopCentred(0, 0));
-    const LayoutSize client = Scale(kUnit1Client, dpi_);
-    RECT outer{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&outer, style, TRUE, exStyle);
-    POINT at = DesktopCentred(outer.right - outer.left, outer.bottom - outer.top);
     HICON icon = LoadIconW(Application().Instance(), MAKEINTRESOURCEW(IDI_VELMORA));
-    CreateHandle("TForm1", "Velmora", style, exStyle, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top,
-                 nullptr, menu_.Bar(), icon);
-    dpi_ = WindowDpi(Handle());
-    FitClientArea(Handle(), Scale(kUnit1Client, dpi_));
-    GetWindowRect(Handle(), &outer);
-    at = DesktopCentred(outer.right - outer.left, outer.bottom - outer.top);
-    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateScaled({"TForm1", "Velmora", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, FirstExStyle(),
+                  kUnit1Client, false, nullptr, menu_.Bar(), icon});
     CreateControls();
     Application().SetMainWindow(Handle(), menu_.Accelerators());
     FormCreate();
@@ -122,8 +107,11 @@ void TForm1::Create() {
     ArmTimer();
 }
 
+POINT TForm1::Centre(LayoutSize outer) const {
+    return DesktopCentred(outer.width, outer.height);
+}
+
 void TForm1::CreateControls() {
-    font_ = MakeWindowFont(dpi_);
     HINSTANCE instance = Application().Instance();
     bevel_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 0, Handle(), nullptr,
                              instance, nullptr);
@@ -131,7 +119,7 @@ void TForm1::CreateControls() {
     // siblings, so that the dialog manager reaches both.
     pageControl_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
                                    0, 0, Handle(), nullptr, instance, nullptr);
-    SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     const char* captions[] = {"Anwendungen", "Prozesse"};
     for (int i = 0; i < 2; ++i) {
         const std::wstring caption = Wide(captions[i]);
@@ -156,12 +144,12 @@ void TForm1::CreateControls() {
     for (std::size_t i = 0; i < table.count; ++i) {
         const Unit1Control& control = table.controls[i];
         if (const ControlKind* kind = FindKind(kControls, control.designed.id)) {
-            CreateControl(Page(control.page), *kind, {}, font_.Get());
+            CreateControl(Page(control.page), *kind, {}, Font());
         }
     }
     LayoutPages();
-    AddColumns(Control(kTaskViewId), TaskColumns(), dpi_);
-    AddColumns(Control(kProcessViewId), ProcessColumns(), dpi_);
+    AddColumns(Control(kTaskViewId), TaskColumns(), Dpi());
+    AddColumns(Control(kProcessViewId), ProcessColumns(), Dpi());
     processView_.Attach(Control(kProcessViewId));
 
     SelectPage(1);
@@ -172,8 +160,8 @@ void TForm1::CreateControls() {
 // DPI leaves a rounding behind.
 void TForm1::LayoutPages() {
     const LayoutSize client = ClientSize(Handle());
-    MoveControl(bevel_, Unit1Bevel(client, dpi_));
-    const LayoutRect tabs = Unit1PageControl(client, dpi_);
+    MoveControl(bevel_, Unit1Bevel(client, Dpi()));
+    const LayoutRect tabs = Unit1PageControl(client, Dpi());
     MoveControl(pageControl_, tabs);
     RECT display{0, 0, tabs.width, tabs.height};
     TabCtrl_AdjustRect(pageControl_, FALSE, &display);
@@ -187,36 +175,22 @@ void TForm1::LayoutPages() {
     for (std::size_t i = 0; i < table.count; ++i) {
         const DesignedControl& designed = table.controls[i].designed;
         if (HWND control = Control(designed.id)) {
-            MoveControl(control, PlaceControl(designed, kUnit1Page, page, dpi_));
+            MoveControl(control, PlaceControl(designed, kUnit1Page, page, Dpi()));
         }
     }
 }
 
 // Widths move to the new DPI from what the columns have now, so that a width
 // the user dragged survives; an untouched column lands on the table's width.
-void TForm1::CarryColumnWidths(int oldDpi) {
+// Before the window moves: a change of DPI nested in the move would carry
+// them again from the DPI they are not at yet.
+void TForm1::CarryOver(int oldDpi) {
     for (HWND view : {Control(kTaskViewId), Control(kProcessViewId)}) {
         const int count = Header_GetItemCount(ListView_GetHeader(view));
         for (int column = 0; column < count; ++column) {
-            ListView_SetColumnWidth(view, column, Rescale(ListView_GetColumnWidth(view, column), oldDpi, dpi_));
+            ListView_SetColumnWidth(view, column, Rescale(ListView_GetColumnWidth(view, column), oldDpi, Dpi()));
         }
     }
-}
-
-// The window moved to a screen of another DPI, or its screen's DPI changed:
-// new fonts on every control before the old ones go, the layout of the new
-// DPI, and the place the system suggests. Rows, selection, scroll position,
-// focus, order, the topmost state and the column widths the user chose stay
-// as they are.
-void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
-    const int oldDpi = dpi_;
-    dpi_ = UsableDpi(dpi);
-    ReplaceFont(Handle(), font_, MakeWindowFont(dpi_));
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayoutPages();  // also when the size stayed, which sends no WM_SIZE
-    CarryColumnWidths(oldDpi);
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void TForm1::SelectPage(int index) {
@@ -254,7 +228,7 @@ DWORD TForm1::FirstExStyle() const {
 }
 
 POINT TForm1::MinimumTrackSize() const {
-    const LayoutSize size = Scale(kUnit1MinTrack, dpi_);
+    const LayoutSize size = Scale(kUnit1MinTrack, Dpi());
     return {size.width, size.height};
 }
 

@@ -87,7 +87,7 @@ void TForm1::ProcessViewColumnClick(int column) {
     RECT bounds{LVIR_BOUNDS, 0, 0, 0};
     HWND view = processView_.Handle();
     if (SendMessageW(view, LVM_GETITEMRECT, selected.front(), reinterpret_cast<LPARAM>(&bounds))) {
-        SendMessageW(view, LVM_SCROLL, 0, bounds.top - Scale(20, dpi_));
+        SendMessageW(view, LVM_SCROLL, 0, bounds.top - Scale(20, Dpi()));
     }
 }
 
@@ -204,8 +204,8 @@ void TForm1::OnContextMenu(HWND control, int x, int y) {
     if (x == -1 && y == -1) {  // from the keyboard: below the control's corner
         RECT r{};
         GetWindowRect(control, &r);
-        x = r.left + Scale(10, dpi_);
-        y = r.top + Scale(10, dpi_);
+        x = r.left + Scale(10, Dpi());
+        y = r.top + Scale(10, Dpi());
     }
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, Handle(), nullptr);
 }
@@ -240,7 +240,6 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SIZE: OnSize(wParam); return 0;
-        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize = MinimumTrackSize();
@@ -259,7 +258,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 PostQuitMessage(0);
             }
             return 0;
-        default: return Default(message, wParam, lParam);
+        default: return ScaledWindow::OnMessage(message, wParam, lParam);
     }
 }
 

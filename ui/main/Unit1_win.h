@@ -5,7 +5,7 @@
 #include "base/Handles_win.h"
 #include "process/SystemExt.h"
 #include "ui/app/Layout_win.h"
-#include "ui/app/Window_win.h"
+#include "ui/app/ScaledWindow_win.h"
 #include "ui/main/CommandRouting.h"
 #include "ui/main/MainMenu_win.h"
 #include "ui/main/ProcessListController.h"
@@ -19,7 +19,7 @@ namespace velmora {
 
 class TabPage;
 
-class TForm1 : public Window {
+class TForm1 : public ScaledWindow {
 public:
     // The process commands act through `system` and ask through `boxes`.
     TForm1(ISystem& system, IMessageBoxes& boxes);
@@ -63,6 +63,11 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Centred on the whole desktop; the column widths carried to a new DPI;
+    // the pages laid out (Unit1Layout_win.cpp).
+    POINT Centre(LayoutSize outer) const override;
+    void CarryOver(int oldDpi) override;
+    void LayoutControls() override { LayoutPages(); }
 
 private:
     bool ProcessPageVisible() const;
@@ -72,8 +77,6 @@ private:
     // Construction and layout (Unit1Layout_win.cpp).
     void CreateControls();
     void LayoutPages();
-    void CarryColumnWidths(int oldDpi);
-    void OnDpiChanged(int dpi, const RECT& suggested);
     // The extended style the window is created with.
     DWORD FirstExStyle() const;
     POINT MinimumTrackSize() const;
@@ -90,8 +93,6 @@ private:
     ProcessListController controller_;
     MainMenu menu_;
 
-    int dpi_ = 96;
-    FontHandle font_;
     HWND bevel_ = nullptr;
     HWND pageControl_ = nullptr;
     std::unique_ptr<TabPage> tasksPage_;
