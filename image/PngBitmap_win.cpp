@@ -64,9 +64,9 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
 
 bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap, int dpi) {
     if (!bitmap) return true;
-    const ImageRect place =
-        PlaceImage({int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
-                   MulDiv(bitmap.Width(), dpi, 96), MulDiv(bitmap.Height(), dpi, 96));
+    const PixelRect place = PlaceImage(
+        {int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
+        MulDivRounded(bitmap.Width(), dpi, kDesignDpi), MulDivRounded(bitmap.Height(), dpi, kDesignDpi));
     if (place.width <= 0 || place.height <= 0) return true;
 
     const MemoryDC source(CreateCompatibleDC(dc));

@@ -250,7 +250,7 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     ASSERT_TRUE(icon && GetObjectA(icon.Handle(), sizeof dib, &dib));
     const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
     RECT box = RectInParent(form.Control(TInfoForm::kImage1Id));
-    ImageRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
+    PixelRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
                                  Scaled(icon.Width()), Scaled(icon.Height()));
     EXPECT_EQ(place.width, Scaled(32));
     HDC dc = GetDC(form.Handle());
