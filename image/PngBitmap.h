@@ -35,8 +35,8 @@ public:
     int Height() const { return height_; }
 
     // The picture at `width` x `height`: itself at its own size, otherwise
-    // the copy resampled for that size, made on the first call and kept
-    // until a call asks for another size (a change of DPI). Null when the
+    // the copy resampled for that size, made on the first call and replaced
+    // when a third size is asked for (a change of DPI). Null when the
     // bitmap is empty or the copy cannot be made.
     HBITMAP AtSize(int width, int height);
 

@@ -103,9 +103,9 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
 // and columns of a small icon at 125-175 %; it is only ever asked to copy.
 bool DrawPngBitmap(HDC dc, const RECT& rect, PngBitmap& bitmap, int dpi) {
     if (!bitmap) return true;
-    const PixelRect place = PlaceImage(
-        {int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
-        MulDivRounded(bitmap.Width(), dpi, kDesignDpi), MulDivRounded(bitmap.Height(), dpi, kDesignDpi));
+    const PixelRect place =
+        PlaceImage({int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
+                   MulDivRounded(bitmap.Width(), dpi, kDesignDpi), MulDivRounded(bitmap.Height(), dpi, kDesignDpi));
     if (place.width <= 0 || place.height <= 0) return true;
     const HBITMAP picture = bitmap.AtSize(place.width, place.height);
     if (!picture) return false;

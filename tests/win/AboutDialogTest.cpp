@@ -263,7 +263,7 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
         return RGB(((p >> 16) & 255) + 255 - alpha, ((p >> 8) & 255) + 255 - alpha, (p & 255) + 255 - alpha);
     };
     int translucent = 0;
-    std::set<COLORREF> own;  // the picture's colours over the band
+    std::set<COLORREF> own;                            // the picture's colours over the band
     RECT opaque{icon.Width(), icon.Height(), -1, -1};  // where the icon covers the band
     for (int y = 0; y < icon.Height(); ++y) {
         for (int x = 0; x < icon.Width(); ++x) {
