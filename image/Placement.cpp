@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-ImageRect PlaceImage(const ImageRect& box, int imageWidth, int imageHeight) {
+PixelRect PlaceImage(const PixelRect& box, int imageWidth, int imageHeight) {
     if (box.width <= 0 || box.height <= 0 || imageWidth <= 0 || imageHeight <= 0) return {box.left, box.top, 0, 0};
 
     int width = imageWidth;

@@ -8,13 +8,16 @@
 
 #include <windows.h>
 
+#include "base/Geometry.h"
 #include "base/Handles_win.h"
 #include "image/Png.h"
 
 namespace velmora {
 
-// Owns one top-down 32-bit DIB section with premultiplied alpha. Move-only;
-// a moved-from bitmap is empty and 0 by 0.
+// Owns one top-down 32-bit DIB section with premultiplied alpha at the
+// picture's own size and, once it has been drawn at another size, a smoothed
+// copy at that size (base/Handles_win.h holds both). Move-only; a moved-from
+// bitmap is empty and 0 by 0.
 class PngBitmap {
 public:
     PngBitmap() = default;
@@ -31,10 +34,19 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // The picture at `width` x `height`: itself at its own size, otherwise
+    // the copy resampled for that size, made on the first call and replaced
+    // when a third size is asked for (a change of DPI). Null when the
+    // bitmap is empty or the copy cannot be made.
+    HBITMAP AtSize(int width, int height);
+
 private:
     BitmapHandle handle_;
     int width_ = 0;
     int height_ = 0;
+    BitmapHandle scaled_;
+    int scaledWidth_ = 0;
+    int scaledHeight_ = 0;
 };
 
 // Decodes the PNG stored as an RCDATA resource of `module` under the integer
@@ -45,8 +57,9 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status = nu
 
 // Draws the bitmap over what is already on `dc`, blending by its alpha:
 // centred in `rect` at its own size scaled from 96 DPI to `dpi`, or scaled
-// down further when `rect` is smaller. Does nothing for an empty bitmap;
-// false when AlphaBlend fails.
-bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap, int dpi = 96);
+// down further when `rect` is smaller. Any size but its own is drawn from
+// the bitmap's smoothed copy, pixel for pixel. Does nothing for an empty
+// bitmap; false when the copy or AlphaBlend fails.
+bool DrawPngBitmap(HDC dc, const RECT& rect, PngBitmap& bitmap, int dpi = kDesignDpi);
 
 }  // namespace velmora

@@ -4,19 +4,48 @@
 #include <utility>
 
 #include "image/Placement.h"
+#include "image/Resample.h"
 
 namespace velmora {
+
+namespace {
+
+// A top-down 32-bit DIB section holding a copy of `pixels`; null on failure.
+BitmapHandle CreateDib(const std::uint32_t* pixels, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // negative: rows run top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+
+    void* bits = nullptr;
+    BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) return BitmapHandle();  // `dib` frees a half-made one
+    // A 32-bit DIB row is already DWORD-aligned, so the pixels copy in one go.
+    std::memcpy(bits, pixels, std::size_t(width) * std::size_t(height) * sizeof(std::uint32_t));
+    return dib;
+}
+
+}  // namespace
 
 PngBitmap::PngBitmap(PngBitmap&& other) noexcept
     : handle_(std::move(other.handle_)),
       width_(std::exchange(other.width_, 0)),
-      height_(std::exchange(other.height_, 0)) {}
+      height_(std::exchange(other.height_, 0)),
+      scaled_(std::move(other.scaled_)),
+      scaledWidth_(std::exchange(other.scaledWidth_, 0)),
+      scaledHeight_(std::exchange(other.scaledHeight_, 0)) {}
 
 PngBitmap& PngBitmap::operator=(PngBitmap&& other) noexcept {
     if (this != &other) {
-        handle_ = std::move(other.handle_);  // deletes the previous bitmap
+        handle_ = std::move(other.handle_);  // deletes the previous bitmaps
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
+        scaled_ = std::move(other.scaled_);
+        scaledWidth_ = std::exchange(other.scaledWidth_, 0);
+        scaledHeight_ = std::exchange(other.scaledHeight_, 0);
     }
     return *this;
 }
@@ -25,23 +54,31 @@ PngBitmap PngBitmap::FromBitmap(const Bitmap& bitmap) {
     PngBitmap result;
     const std::size_t count = std::size_t(bitmap.width) * std::size_t(bitmap.height);
     if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.pixels.size() != count) return result;
-
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = bitmap.width;
-    info.bmiHeader.biHeight = -bitmap.height;  // negative: rows run top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-
-    void* bits = nullptr;
-    result.handle_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!result.handle_ || !bits) return PngBitmap();  // `result` frees a half-made one
-    // A 32-bit DIB row is already DWORD-aligned, so the pixels copy in one go.
-    std::memcpy(bits, bitmap.pixels.data(), count * sizeof(std::uint32_t));
+    result.handle_ = CreateDib(bitmap.pixels.data(), bitmap.width, bitmap.height);
+    if (!result.handle_) return result;
     result.width_ = bitmap.width;
     result.height_ = bitmap.height;
     return result;
+}
+
+// The source pixels are read back from the DIB section itself, so the
+// picture is held once; the copy is made once per size, not per paint.
+HBITMAP PngBitmap::AtSize(int width, int height) {
+    if (!handle_) return nullptr;
+    if (width == width_ && height == height_) return handle_.Get();
+    if (scaled_ && width == scaledWidth_ && height == scaledHeight_) return scaled_.Get();
+    scaled_.Reset();
+    scaledWidth_ = scaledHeight_ = 0;
+    DIBSECTION dib = {};
+    if (GetObjectW(handle_.Get(), sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return nullptr;
+    const Bitmap resampled =
+        Resample(static_cast<const std::uint32_t*>(dib.dsBm.bmBits), width_, height_, width, height);
+    if (resampled.pixels.empty()) return nullptr;
+    scaled_ = CreateDib(resampled.pixels.data(), width, height);
+    if (!scaled_) return nullptr;
+    scaledWidth_ = width;
+    scaledHeight_ = height;
+    return scaled_.Get();
 }
 
 PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
@@ -62,22 +99,26 @@ PngBitmap LoadPngResource(HMODULE module, int resourceId, PngStatus* status) {
     return result;
 }
 
-bool DrawPngBitmap(HDC dc, const RECT& rect, const PngBitmap& bitmap, int dpi) {
+// AlphaBlend stretches by picking the nearest pixel, which doubles some rows
+// and columns of a small icon at 125-175 %; it is only ever asked to copy.
+bool DrawPngBitmap(HDC dc, const RECT& rect, PngBitmap& bitmap, int dpi) {
     if (!bitmap) return true;
-    const ImageRect place =
+    const PixelRect place =
         PlaceImage({int(rect.left), int(rect.top), int(rect.right - rect.left), int(rect.bottom - rect.top)},
-                   MulDiv(bitmap.Width(), dpi, 96), MulDiv(bitmap.Height(), dpi, 96));
+                   MulDivRounded(bitmap.Width(), dpi, kDesignDpi), MulDivRounded(bitmap.Height(), dpi, kDesignDpi));
     if (place.width <= 0 || place.height <= 0) return true;
+    const HBITMAP picture = bitmap.AtSize(place.width, place.height);
+    if (!picture) return false;
 
     const MemoryDC source(CreateCompatibleDC(dc));
     if (!source) return false;
-    const ScopedSelect selected(source.Get(), bitmap.Handle());
+    const ScopedSelect selected(source.Get(), picture);
     BLENDFUNCTION blend = {};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = 255;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    return AlphaBlend(dc, place.left, place.top, place.width, place.height, source.Get(), 0, 0, bitmap.Width(),
-                      bitmap.Height(), blend) != FALSE;
+    return AlphaBlend(dc, place.left, place.top, place.width, place.height, source.Get(), 0, 0, place.width,
+                      place.height, blend) != FALSE;
 }
 
 }  // namespace velmora

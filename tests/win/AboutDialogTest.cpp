@@ -7,6 +7,7 @@
 #include "base/Wide_win.h"
 #include "image/Placement.h"
 #include "image/PngBitmap.h"
+#include "image/Resample.h"
 #include "resources/ResourceIds.h"
 #include "tests/fakes/FakeDialogs.h"
 #include "ui/about/InfoTexts.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace velmora {
@@ -234,7 +236,9 @@ TEST_F(AboutDialogTest, HeaderBandIsWhiteAndBevelledAndLabelsTakeTheirColours) {
 }
 
 // On screen: the icon blended by its alpha over the white band, at its own
-// size scaled to the screen's DPI, and the links drawn in their colour.
+// size scaled to the screen's DPI and smoothed there (a nearest-pixel
+// stretch only repeats the picture's own colours), and the links drawn in
+// their colour.
 TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     ShowWindow(form.Handle(), SW_SHOWNA);
     UpdateWindow(form.Handle());
@@ -244,30 +248,47 @@ TEST_F(AboutDialogTest, ShownDialogDrawsIconWithAlphaAndLinksInTheirColour) {
     ASSERT_TRUE(icon && GetObjectA(icon.Handle(), sizeof dib, &dib));
     const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
     RECT box = RectInParent(Control(TInfoForm::kImage1Id));
-    ImageRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
+    PixelRect place = PlaceImage({int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)},
                                  Scaled(icon.Width()), Scaled(icon.Height()));
     EXPECT_EQ(place.width, Scaled(32));
     HDC dc = GetDC(form.Handle());
-    int wrong = 0, translucent = 0;
+    const auto overWhite = [](std::uint32_t p) {  // premultiplied colour over white
+        const int alpha = p >> 24;
+        return RGB(((p >> 16) & 255) + 255 - alpha, ((p >> 8) & 255) + 255 - alpha, (p & 255) + 255 - alpha);
+    };
+    int translucent = 0;
+    std::set<COLORREF> own;                            // the picture's colours over the band
     RECT opaque{icon.Width(), icon.Height(), -1, -1};  // where the icon covers the band
     for (int y = 0; y < icon.Height(); ++y) {
         for (int x = 0; x < icon.Width(); ++x) {
             std::uint32_t p = pixels[y * icon.Width() + x];
-            int alpha = p >> 24, r = ((p >> 16) & 255) + 255 - alpha, g = ((p >> 8) & 255) + 255 - alpha,
-                b = (p & 255) + 255 - alpha;  // premultiplied colour over white
+            const int alpha = p >> 24;
             if (alpha > 0) {
                 opaque = {std::min<LONG>(opaque.left, x), std::min<LONG>(opaque.top, y),
                           std::max<LONG>(opaque.right, x + 1), std::max<LONG>(opaque.bottom, y + 1)};
             }
             translucent += alpha > 0 && alpha < 255;
-            if (dpi != 96) continue;  // stretched: compared by its extent below
-            COLORREF got = GetPixel(dc, place.left + x, place.top + y);
-            wrong += std::abs(GetRValue(got) - r) > 3 || std::abs(GetGValue(got) - g) > 3 ||
-                     std::abs(GetBValue(got) - b) > 3;
+            own.insert(overWhite(p));
+        }
+    }
+    EXPECT_GT(translucent, 0) << "the icon should have soft edges";
+    // Pixel for pixel the resampled picture (at 96 DPI the picture itself).
+    const Bitmap expected = Resample(pixels, icon.Width(), icon.Height(), place.width, place.height);
+    ASSERT_EQ(expected.pixels.size(), std::size_t(place.width) * std::size_t(place.height));
+    int wrong = 0, fresh = 0;
+    for (int y = 0; y < place.height; ++y) {
+        for (int x = 0; x < place.width; ++x) {
+            const COLORREF want = overWhite(expected.pixels[std::size_t(y) * std::size_t(place.width) + x]);
+            const COLORREF got = GetPixel(dc, place.left + x, place.top + y);
+            wrong += std::abs(GetRValue(got) - GetRValue(want)) > 3 || std::abs(GetGValue(got) - GetGValue(want)) > 3 ||
+                     std::abs(GetBValue(got) - GetBValue(want)) > 3;
+            fresh += own.count(got) == 0;
         }
     }
     EXPECT_EQ(wrong, 0);
-    EXPECT_GT(translucent, 0) << "the icon should have soft edges";
+    if (dpi != 96) {
+        EXPECT_GT(fresh, place.width) << "smoothed: colours between the picture's own";
+    }
     // The drawn icon covers the band where the scaled picture does.
     RECT drawn{box.right, box.bottom, box.left - 1, box.top - 1};
     for (int y = box.top; y < box.bottom; ++y) {

@@ -2,18 +2,6 @@
 
 namespace velmora {
 
-namespace {
-
-// value * numerator / denominator, rounded to the nearest integer with
-// halves away from zero, as Windows' MulDiv rounds.
-int MulDivRounded(int value, int numerator, int denominator) {
-    const long long product = static_cast<long long>(value) * numerator;
-    const long long half = denominator / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / denominator : -((-product + half) / denominator));
-}
-
-}  // namespace
-
 // No screen has fewer than 24 DPI or more than 24 times 96; a value outside
 // that range is a failed query, not a screen.
 int UsableDpi(int dpi) {

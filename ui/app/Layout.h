@@ -4,9 +4,9 @@
 // turns its results into windows and fonts.
 #pragma once
 
-namespace velmora {
+#include "base/Geometry.h"
 
-constexpr int kDesignDpi = 96;
+namespace velmora {
 
 enum Anchor : unsigned {
     kAnchorLeftTop = 0,
@@ -19,20 +19,10 @@ struct LayoutSize {
     int height = 0;
 };
 
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int Right() const { return left + width; }
-    int Bottom() const { return top + height; }
-};
+using LayoutRect = PixelRect;
 
 inline bool operator==(const LayoutSize& a, const LayoutSize& b) {
     return a.width == b.width && a.height == b.height;
-}
-inline bool operator==(const LayoutRect& a, const LayoutRect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
 // A control's place in its parent as designed at 96 DPI.

@@ -6,7 +6,7 @@
 namespace velmora {
 namespace {
 
-void ExpectRect(const ImageRect& r, int left, int top, int width, int height) {
+void ExpectRect(const PixelRect& r, int left, int top, int width, int height) {
     EXPECT_EQ(r.left, left);
     EXPECT_EQ(r.top, top);
     EXPECT_EQ(r.width, width);
