@@ -46,18 +46,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
-std::size_t PreviousCodePointStart(std::string_view text, std::size_t pos) {
-    // Step back over at most three continuation bytes, then check that the
-    // sequence found there really ends at pos; otherwise the byte before
-    // pos stands alone (NextCodePoint reads it as U+FFFD).
-    if (pos == 0) return 0;
-    std::size_t start = pos - 1;
-    while (start > 0 && pos - start < 4 && IsContinuation(static_cast<unsigned char>(text[start]))) --start;
-    std::size_t next = start;
-    NextCodePoint(text, next);
-    return next == pos ? start : pos - 1;
-}
-
 std::size_t CodePointStart(std::string_view text, std::size_t pos) {
     if (pos >= text.size()) return text.size();
     // Every byte that is no continuation byte starts a code point. A

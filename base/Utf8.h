@@ -21,13 +21,16 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 // sequence gives U+FFFD and moves pos by one byte. pos < text.size().
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 
-// Where the code point that ends at pos starts; 0 for pos 0.
-std::size_t PreviousCodePointStart(std::string_view text, std::size_t pos);
-
 // The start of the code point that holds the byte at pos, as NextCodePoint
 // steps from the text's start: pos itself when it already is one, the text's
 // size for pos past the end.
 std::size_t CodePointStart(std::string_view text, std::size_t pos);
+
+// Where the code point before pos starts: the one holding the byte at
+// pos - 1; 0 for pos 0.
+inline std::size_t PreviousCodePointStart(std::string_view text, std::size_t pos) {
+    return pos == 0 ? 0 : CodePointStart(text, pos - 1);
+}
 
 // The number of code points, as NextCodePoint counts them.
 std::size_t CodePointCount(std::string_view text);

@@ -26,7 +26,7 @@ struct InfoInk {
 // A look: the font, the text colour, and whether the label lies on the
 // white header band (else on the face colour).
 struct InfoStyle {
-    FontSpec font;
+    FontRequest font;
     InfoInk ink;
     bool onHeader;
 };

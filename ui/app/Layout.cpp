@@ -86,8 +86,8 @@ int FontHeightForPixels(int pixels, int dpi) {
     return -Scale(pixels, dpi);
 }
 
-int FontHeight(const FontSpec& spec, int dpi) {
-    return spec.points > 0 ? FontHeightForPoints(spec.points, dpi) : FontHeightForPixels(spec.pixels, dpi);
+int FontHeight(const FontRequest& font, int dpi) {
+    return font.points > 0 ? FontHeightForPoints(font.points, dpi) : FontHeightForPixels(font.pixels, dpi);
 }
 
 }  // namespace velmora

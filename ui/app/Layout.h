@@ -60,17 +60,17 @@ int FontHeightForPoints(int points, int dpi);
 int FontHeightForPixels(int pixels, int dpi);
 // A font as a window asks for it: a face (UTF-8) and either a size in
 // points or, where `points` is 0, a character height in pixels at 96 DPI.
-struct FontSpec {
+struct FontRequest {
     const char* face;
     int points;
     int pixels;
     bool bold = false;
     bool underline = false;
 };
-// The LOGFONT height of `spec` at `dpi`.
-int FontHeight(const FontSpec& spec, int dpi);
+// The LOGFONT height of `font` at `dpi`.
+int FontHeight(const FontRequest& font, int dpi);
 // The program's window font, "MS Sans Serif" 8 pt.
-constexpr FontSpec kWindowFont{"MS Sans Serif", 8, 0};
+constexpr FontRequest kWindowFont{"MS Sans Serif", 8, 0};
 
 // What the window base asks of a top-level window while it sizes it for a
 // DPI. Layout_win.h answers for a real window; the native tests answer with

@@ -74,14 +74,14 @@ int WindowDpi(HWND window) {
     return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
 }
 
-FontHandle MakeFont(const FontSpec& spec, int dpi) {
+FontHandle MakeFont(const FontRequest& font, int dpi) {
     LOGFONTW lf{};
-    lf.lfHeight = FontHeight(spec, dpi);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfHeight = FontHeight(font, dpi);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = font.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    wcsncpy(lf.lfFaceName, Wide(spec.face).c_str(), LF_FACESIZE - 1);
+    wcsncpy(lf.lfFaceName, Wide(font.face).c_str(), LF_FACESIZE - 1);
     return FontHandle(CreateFontIndirectW(&lf));
 }
 

@@ -40,8 +40,8 @@ int DpiAt(POINT point);
 // (Windows 10 1607 and later), else that of its screen, else the system's.
 int WindowDpi(HWND window);
 
-// The one way fonts are made: `spec` at `dpi`.
-FontHandle MakeFont(const FontSpec& spec, int dpi);
+// The one way fonts are made: `font` at `dpi`.
+FontHandle MakeFont(const FontRequest& font, int dpi);
 // The program's window font (kWindowFont) at `dpi`.
 inline FontHandle MakeWindowFont(int dpi) {
     return MakeFont(kWindowFont, dpi);

@@ -93,12 +93,12 @@ TEST(InfoLayout, EachLabelsLookGivesItsColourAndWhetherItLiesOnTheHeader) {
         }
     }
     for (int link : {12, 14}) {
-        const FontSpec font = InfoLookStyle(Label(link).look).font;
+        const FontRequest font = InfoLookStyle(Label(link).look).font;
         EXPECT_STREQ(font.face, "MS Sans Serif");
         EXPECT_EQ(FontHeight(font, 144), -16);
         EXPECT_TRUE(font.underline);
     }
-    const FontSpec title = InfoLookStyle(Label(1).look).font;
+    const FontRequest title = InfoLookStyle(Label(1).look).font;
     EXPECT_STREQ(title.face, "Arial");
     EXPECT_EQ(FontHeight(title, 96), -24);
     EXPECT_FALSE(InfoLookStyle(Label(4).look).font.underline);
